@@ -1,0 +1,8 @@
+# Warnings for the project's own targets, treated as errors. Third-party
+# headers (Qt, GoogleTest) come in through imported targets and so count as
+# system headers, which keeps their warnings out.
+function(dorvanex_warnings target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+    -Wconversion -Werror)
+endfunction()
