@@ -1,0 +1,12 @@
+// Entry point of the Qt tests: one QApplication on the offscreen platform
+// for the whole run, then every GoogleTest case.
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
