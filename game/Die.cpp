@@ -1,0 +1,52 @@
+#include "game/Die.h"
+
+#include "game/Random.h"
+
+namespace {
+constexpr CRect DEFAULT_DIE_RECT{20, 20, 40, 40};
+}
+
+CDie::CDie()
+    : CDie(DEFAULT_DIE_RECT.left, DEFAULT_DIE_RECT.top, DEFAULT_DIE_RECT.right,
+           DEFAULT_DIE_RECT.bottom) {
+}
+
+CDie::CDie(int left, int top, int right, int bottom) : m_rect{left, top, right, bottom} {
+    Roll();
+    m_nState = DIE_FRESH;
+}
+
+int CDie::Roll() {
+    m_nValue = RollFace();
+    m_nState = DIE_ROLLED;
+    return m_nValue;
+}
+
+bool CDie::HitTest(CPoint point) const {
+    return m_rect.PtInRect(point);
+}
+
+void CDie::Hold() {
+    if (m_nState != DIE_HELD) {
+        m_rect.OffsetRect(HELD_OFFSET_X, 0);
+    }
+}
+
+void CDie::Release() {
+    if (m_nState == DIE_HELD) {
+        m_rect.OffsetRect(-HELD_OFFSET_X, 0);
+    }
+}
+
+void CDie::EndTurn() {
+    if (m_nState == DIE_HELD) {
+        m_rect.OffsetRect(-HELD_OFFSET_X, 0);
+        m_nState = DIE_FRESH;
+    }
+}
+
+void CDie::SetValue(int value) {
+    if (value >= 1 && value <= 6) {
+        m_nValue = value;
+    }
+}

@@ -1,0 +1,101 @@
+#include "game/Die.h"
+#include "game/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+TEST(Geometry, PointInRectIsHalfOpen) {
+    constexpr CRect r{10, 20, 30, 40};
+    struct Case {
+        CPoint p;
+        bool inside;
+    };
+    const std::vector<Case> cases{
+        {{10, 20}, true},  {{29, 39}, true}, {{30, 25}, false},
+        {{15, 40}, false}, {{9, 25}, false}, {{15, 19}, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(r.PtInRect(c.p), c.inside) << c.p.x << "," << c.p.y;
+    }
+}
+
+TEST(Die, ConstructorsRollAFaceAndStartFresh) {
+    SeedRandom(1);
+    const CDie byDefault;
+    EXPECT_EQ(byDefault.GetRect(), (CRect{20, 20, 40, 40}));
+    const CDie placed(20, 150, 55, 185);
+    EXPECT_EQ(placed.GetRect(), (CRect{20, 150, 55, 185}));
+    for (const CDie* die : {&byDefault, &placed}) {
+        EXPECT_EQ(die->GetState(), DIE_FRESH);
+        EXPECT_GE(die->GetValue(), 1);
+        EXPECT_LE(die->GetValue(), 6);
+    }
+}
+
+TEST(Die, RollIsUniformOverSixFacesAndRepeatableFromASeed) {
+    SeedRandom(7);
+    CDie die;
+    std::array<int, 7> seen{};
+    std::vector<int> first;
+    for (int n = 0; n < 6000; ++n) {
+        const int face = die.Roll();
+        ASSERT_GE(face, 1);
+        ASSERT_LE(face, 6);
+        EXPECT_EQ(die.GetValue(), face);
+        ++seen[static_cast<std::size_t>(face)];
+        if (n < 20) {
+            first.push_back(face);
+        }
+    }
+    EXPECT_EQ(die.GetState(), DIE_ROLLED);
+    for (int face = 1; face <= 6; ++face) {
+        EXPECT_GT(seen[static_cast<std::size_t>(face)], 800) << "face " << face;
+    }
+    SeedRandom(7);
+    CDie again; // consumes one roll, as `die` did
+    for (int expected : first) {
+        EXPECT_EQ(again.Roll(), expected);
+    }
+}
+
+TEST(Die, HoldReleaseAndEndTurnMoveOnlyAsTheStateAllows) {
+    CDie die(20, 100, 55, 135);
+    const CRect home = die.GetRect();
+    const CRect held{70, 100, 105, 135};
+
+    die.Hold(); // not held: moves, state is the caller's business
+    EXPECT_EQ(die.GetRect(), held);
+    EXPECT_EQ(die.GetState(), DIE_FRESH);
+    die.Release(); // not held: stays
+    EXPECT_EQ(die.GetRect(), held);
+    die.EndTurn(); // not held: unchanged
+    EXPECT_EQ(die.GetRect(), held);
+
+    die.SetState(DIE_HELD);
+    die.Hold(); // already held: stays
+    EXPECT_EQ(die.GetRect(), held);
+    die.Release();
+    EXPECT_EQ(die.GetRect(), home);
+    EXPECT_EQ(die.GetState(), DIE_HELD);
+
+    // Held away from home, then the turn ends: home again, fresh, same face.
+    die.SetState(DIE_ROLLED);
+    die.Hold();
+    die.SetState(DIE_HELD);
+    const int face = die.GetValue();
+    die.EndTurn();
+    EXPECT_EQ(die.GetRect(), home);
+    EXPECT_EQ(die.GetState(), DIE_FRESH);
+    EXPECT_EQ(die.GetValue(), face);
+}
+
+TEST(Die, SetValueKeepsTheFaceWithinOneToSix) {
+    CDie die;
+    die.SetValue(4);
+    for (int bad : {0, 7, -1}) {
+        die.SetValue(bad);
+        EXPECT_EQ(die.GetValue(), 4);
+    }
+}
