@@ -1,0 +1,69 @@
+#pragma once
+
+#include "game/Die.h"
+#include "game/Geometry.h"
+#include "game/ScoreBox.h"
+#include "game/ScoreSheet.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+inline constexpr int MAX_PLAYERS = 4;
+inline constexpr int MAX_ROLLS = 3;
+
+// The state of one game and the three operations through which every player
+// action enters the rules: a roll, a click at a client point, and passing the
+// turn. The window derives from it and repaints on Invalidate(); nothing here
+// knows about the window system.
+class CGameTable {
+public:
+    // Dice at their home places with random faces, no rolls yet, no sheets.
+    CGameTable();
+    CGameTable(const CGameTable&) = delete;
+    CGameTable& operator=(const CGameTable&) = delete;
+    virtual ~CGameTable();
+
+    // Sets up the players: one new sheet each, all four names copied whatever
+    // the count, player 0 to begin, and the totals list. A count outside 1..4
+    // is clamped into that range.
+    void StartGame(int nPlayers, const std::array<std::string, MAX_PLAYERS>& names);
+
+    // Rolls every die that is not held, up to three rolls a turn. The point is ignored.
+    void OnRButtonDown(unsigned nFlags, CPoint point);
+    // A click at a client point: the name box passes the turn, a die is held
+    // or released, a sheet row is scored and ends the turn.
+    void OnLButtonDown(unsigned nFlags, CPoint point);
+    // Passes the turn to the next player in order; one player keeps it.
+    void NextPlayer();
+
+    // k, i must be in range: dice 0..4, players 0..3.
+    const CDie& GetDie(int i) const { return m_dice.at(static_cast<std::size_t>(i)); }
+    // The sheet of player i, or nullptr for a player who has none.
+    const CScoreSheet* GetSheet(int i) const;
+    int GetRolls() const { return m_nRolls; }
+    int GetCurPlayer() const { return m_nCurPlayer; }
+    int GetPlayers() const { return m_nPlayers; }
+    const std::string& GetName(int k) const { return m_strNames.at(static_cast<std::size_t>(k)); }
+    const CScoreBox& GetTotal(int k) const { return m_totals.at(static_cast<std::size_t>(k)); }
+    const CRect& GetRollRect() const { return m_rectRoll; }
+    const CRect& GetNameRect() const { return m_rectName; }
+
+protected:
+    // Asks for the whole client area to be repainted.
+    virtual void Invalidate() = 0;
+
+    std::array<CDie, NUM_DICE> m_dice;
+    std::array<std::unique_ptr<CScoreSheet>, MAX_PLAYERS> m_pSheets;
+    int m_nRolls = 0;
+    CRect m_rectRoll;
+    int m_nCurPlayer = 0;
+    int m_nPlayers = 0; // 0 until StartGame
+    CRect m_rectName;
+    std::array<std::string, MAX_PLAYERS> m_strNames;
+    std::array<CScoreBox, MAX_PLAYERS> m_totals;
+
+private:
+    CScoreSheet* CurrentSheet() const;
+    void EndTurn();
+};

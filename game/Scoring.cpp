@@ -1,0 +1,186 @@
+#include "game/Scoring.h"
+
+#include "game/Categories.h"
+#include "game/ScoreBox.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr int NUM_FACES = 6;
+
+std::array<int, NUM_FACES> g_nFaceCount{};
+int g_nLastCategory = LAST_CATEGORY_NONE;
+int g_nFiveKindCount = 0;
+
+constexpr int FULL_HOUSE_SCORE = 25;
+constexpr int SMALL_STRAIGHT_SCORE = 30;
+constexpr int LARGE_STRAIGHT_SCORE = 40;
+constexpr int FIVE_KIND_FIRST_SCORE = 50;
+constexpr int FIVE_KIND_REPEAT_BONUS = 100;
+
+// c(f): dice showing face f in the running attempt.
+int c(int face) {
+    return g_nFaceCount[static_cast<std::size_t>(face - 1)];
+}
+
+bool SomeCountAtLeast(int n) {
+    return std::ranges::any_of(g_nFaceCount, [n](int count) { return count >= n; });
+}
+
+bool SomeCountExactly(int n) {
+    return std::ranges::find(g_nFaceCount, n) != g_nFaceCount.end();
+}
+
+bool IsFullHouse() {
+    return SomeCountExactly(3) && SomeCountExactly(2);
+}
+
+// 1-2-3-4, 2-3-4-5 or 3-4-5-6 among the faces.
+bool IsSmallStraight() {
+    if (c(3) < 1 || c(4) < 1) {
+        return false;
+    }
+    if (c(2) >= 1) {
+        return c(1) >= 1 || c(5) >= 1;
+    }
+    return c(5) >= 1 && c(6) >= 1;
+}
+
+// 1-2-3-4-5 or 2-3-4-5-6.
+bool IsLargeStraight() {
+    return c(2) >= 1 && c(3) >= 1 && c(4) >= 1 && c(5) >= 1 && (c(1) >= 1 || c(6) >= 1);
+}
+
+// After a repeated five of a kind, while nothing else has scored since, the
+// straights and the full house score with any dice.
+bool JokerHolds() {
+    return g_nLastCategory == CAT_FIVE_KIND && g_nFiveKindCount > 1;
+}
+
+int SumOfFaces(Dice dice) {
+    int sum = 0;
+    for (const CDie& die : dice) {
+        sum += die.GetValue();
+    }
+    return sum;
+}
+
+int WeightedCountSum() {
+    int sum = 0;
+    for (int face = 1; face <= NUM_FACES; ++face) {
+        sum += face * c(face);
+    }
+    return sum;
+}
+
+} // namespace
+
+void ResetFaceCounts() {
+    g_nFaceCount.fill(0);
+}
+
+void CountFace(int k) {
+    if (k >= 0 && k < NUM_FACES) {
+        ++g_nFaceCount[static_cast<std::size_t>(k)];
+    }
+}
+
+int GetFaceCount(int k) {
+    if (k < 0 || k >= NUM_FACES) {
+        return 0;
+    }
+    return g_nFaceCount[static_cast<std::size_t>(k)];
+}
+
+bool IsLastCategoryFiveKind() {
+    return g_nLastCategory == CAT_FIVE_KIND;
+}
+
+int GetLastCategory() {
+    return g_nLastCategory;
+}
+
+int GetFiveKindCount() {
+    return g_nFiveKindCount;
+}
+
+void ResetScoringStateForTesting() {
+    ResetFaceCounts();
+    g_nLastCategory = LAST_CATEGORY_NONE;
+    g_nFiveKindCount = 0;
+}
+
+void CScoreBox::Score(Dice dice) {
+    for (const CDie& die : dice) {
+        CountFace(die.GetValue() - 1);
+    }
+
+    switch (m_nId) {
+    case CAT_THREE_KIND:
+        ScoreCombination(SomeCountAtLeast(3), SumOfFaces(dice));
+        break;
+    case CAT_FOUR_KIND:
+        ScoreCombination(SomeCountAtLeast(4), SumOfFaces(dice));
+        break;
+    case CAT_FULL_HOUSE:
+        ScoreCombination(IsFullHouse() || JokerHolds(), FULL_HOUSE_SCORE);
+        break;
+    case CAT_SMALL_STRAIGHT:
+        ScoreCombination(IsSmallStraight() || JokerHolds(), SMALL_STRAIGHT_SCORE);
+        break;
+    case CAT_LARGE_STRAIGHT:
+        ScoreCombination(IsLargeStraight() || JokerHolds(), LARGE_STRAIGHT_SCORE);
+        break;
+    case CAT_FIVE_KIND:
+        ScoreFiveKind(SomeCountExactly(5));
+        break;
+    case CAT_CHANCE:
+        ScoreCombination(true, WeightedCountSum());
+        break;
+    default:
+        if (m_nId >= CAT_ONES && m_nId <= CAT_SIXES) {
+            ScoreUpper();
+        }
+        // The computed rows and unknown ids have no rule.
+        break;
+    }
+}
+
+void CScoreBox::ScoreUpper() {
+    if (m_bFilled) {
+        return;
+    }
+    const int face = m_nId + 1;
+    m_nScore = c(face) * face;
+    m_bFilled = true;
+    g_nLastCategory = m_nId;
+}
+
+// A failed attempt on an open box leaves 0 showing and the box open.
+void CScoreBox::ScoreCombination(bool qualifies, int score) {
+    if (m_bFilled) {
+        return;
+    }
+    m_nScore = 0;
+    if (!qualifies) {
+        return;
+    }
+    m_nScore = score;
+    m_bFilled = true;
+    g_nLastCategory = m_nId;
+}
+
+// The five-of-a-kind box never closes: 50 the first time, 100 more each time after.
+void CScoreBox::ScoreFiveKind(bool qualifies) {
+    if (m_nScore == SCORE_EMPTY) {
+        m_nScore = 0;
+    }
+    if (!qualifies) {
+        return;
+    }
+    m_nScore = (m_nScore == 0) ? FIVE_KIND_FIRST_SCORE : m_nScore + FIVE_KIND_REPEAT_BONUS;
+    ++g_nFiveKindCount;
+    g_nLastCategory = CAT_FIVE_KIND;
+}

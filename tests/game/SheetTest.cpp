@@ -1,0 +1,151 @@
+// Score sheet: layout, hit tests, totals and the continuation test.
+#include "TestTable.h"
+
+#include "game/Categories.h"
+#include "game/ScoreSheet.h"
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+std::array<CDie, NUM_DICE> MakeDice(const std::string& faces) {
+    std::array<CDie, NUM_DICE> dice;
+    std::istringstream in(faces);
+    for (CDie& die : dice) {
+        int face = 0;
+        in >> face;
+        die.SetValue(face);
+    }
+    return dice;
+}
+
+// One attempt straight on a sheet, clearing the face counters as the turn does.
+void Score(CScoreSheet& sheet, int row, const std::string& faces) {
+    const auto dice = MakeDice(faces);
+    sheet.ScoreBox(row, dice);
+    ResetFaceCounts();
+}
+
+} // namespace
+
+TEST_F(GameTest, NewSheetHasEmptyScoringRowsAndZeroTotals) {
+    CScoreSheet sheet;
+    EXPECT_EQ(sheet.GetName(), "Default Player");
+    EXPECT_EQ(sheet.GetBox(CAT_FIVE_KIND).GetLabel(), "Dorvanex");
+    EXPECT_EQ(sheet.GetBox(CAT_GRAND_TOTAL).GetLabel(), "Grand Total");
+    sheet.UpdateTotals();
+    for (int i = 0; i < NUM_CATEGORIES; ++i) {
+        const CScoreBox& box = sheet.GetBox(i);
+        EXPECT_EQ(box.GetId(), i);
+        EXPECT_EQ(box.GetScore(), IsComputedRow(i) ? 0 : SCORE_EMPTY) << i;
+        EXPECT_EQ(box.IsFilled(), IsComputedRow(i)) << i;
+    }
+    EXPECT_EQ(sheet.GetGrandTotal(), 0);
+}
+
+TEST_F(GameTest, SheetHitTestUsesHalfOpenRows) {
+    const CScoreSheet sheet;
+    const std::vector<std::pair<CPoint, int>> cases{
+        {{149, 119}, 0},  {{120, 100}, 0},  {{150, 110}, -1}, {{130, 247}, -1},
+        {{145, 250}, 6},  {{185, 280}, 7},  {{189, 544}, 17}, {{190, 530}, -1},
+        {{130, 460}, 14}, {{119, 110}, -1}, {{135, 120}, -1}, {{135, 495}, -1},
+    };
+    for (const auto& [point, row] : cases) {
+        EXPECT_EQ(sheet.HitTest(point), row) << point.x << "," << point.y;
+    }
+}
+
+TEST_F(GameTest, ScoreBoxOutsideTheRowsChangesNothing) {
+    CScoreSheet sheet;
+    const CScoreSheet fresh;
+    const auto dice = MakeDice("5 5 5 5 5");
+    for (int i : {-1, 18, -1000, 1000}) {
+        sheet.ScoreBox(i, dice);
+    }
+    for (int i = 0; i < NUM_CATEGORIES; ++i) {
+        EXPECT_EQ(sheet.GetBox(i).GetScore(), fresh.GetBox(i).GetScore());
+        EXPECT_EQ(sheet.GetBox(i).IsFilled(), fresh.GetBox(i).IsFilled());
+    }
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(GetFaceCount(k), 0);
+    }
+    EXPECT_EQ(GetLastCategory(), LAST_CATEGORY_NONE);
+}
+
+TEST_F(GameTest, UpperBonusNeedsSixtyThree) {
+    struct Case {
+        std::vector<std::pair<int, const char*>> turns;
+        int subtotal, bonus, upper;
+    };
+    const std::vector<Case> cases{
+        {{{0, "1 1 1 2 2"},
+          {1, "2 2 2 1 1"},
+          {2, "3 3 3 1 1"},
+          {3, "4 4 4 1 1"},
+          {4, "5 5 5 1 1"},
+          {5, "6 6 6 1 1"}},
+         63,
+         35,
+         98},
+        {{{0, "1 1 2 2 2"},
+          {1, "2 2 2 1 1"},
+          {2, "3 3 3 1 1"},
+          {3, "4 4 4 1 1"},
+          {4, "5 5 5 1 1"},
+          {5, "6 6 6 1 1"}},
+         62,
+         0,
+         62},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.subtotal);
+        TestTable table;
+        Start(table, 1);
+        for (const auto& [row, dice] : c.turns) {
+            table.ScoreTurn(dice, row);
+        }
+        EXPECT_EQ(table.Box(CAT_SUBTOTAL).GetScore(), c.subtotal);
+        EXPECT_EQ(table.Box(CAT_BONUS).GetScore(), c.bonus);
+        EXPECT_EQ(table.Box(CAT_UPPER_TOTAL).GetScore(), c.upper);
+        EXPECT_EQ(table.GetTotal(0).GetScore(), c.upper);
+    }
+}
+
+TEST_F(GameTest, BottomTotalsCountDorvanexAndFailedAttemptsAsTheyStand) {
+    TestTable table;
+    Start(table, 1);
+    table.ScoreTurn("2 2 2 2 2", CAT_FIVE_KIND);
+    table.ScoreTurn("2 2 2 2 2", CAT_FIVE_KIND); // 150, and a continuation
+    table.ScoreTurn("6 6 6 1 1", CAT_THREE_KIND);
+    table.ScoreTurn("1 2 3 5 5", CAT_FOUR_KIND); // fails: 0, open
+    table.ScoreTurn("2 2 3 3 3", CAT_FULL_HOUSE);
+    table.ScoreTurn("1 1 3 5 6", 1);
+    EXPECT_EQ(table.Box(CAT_BOTTOM_SUBTOTAL).GetScore(), 20 + 25 + 150);
+    EXPECT_EQ(table.Box(CAT_UPPER_TOTAL).GetScore(), 0);
+    EXPECT_EQ(table.Box(CAT_GRAND_TOTAL).GetScore(), 195);
+    EXPECT_EQ(table.GetTotal(0).GetScore(), 195);
+}
+
+TEST_F(GameTest, MustContinueReadsTheCombinationRowsAndDieZerosUpperRow) {
+    CScoreSheet sheet;
+    const auto fours = MakeDice("4 1 1 1 1");
+    EXPECT_TRUE(sheet.MustContinue(fours));
+    Score(sheet, CAT_THREE_KIND, "1 1 1 1 1");
+    Score(sheet, CAT_FOUR_KIND, "1 1 1 1 1");
+    Score(sheet, CAT_FULL_HOUSE, "2 2 3 3 3");
+    Score(sheet, CAT_SMALL_STRAIGHT, "1 2 3 4 5");
+    Score(sheet, CAT_LARGE_STRAIGHT, "1 2 3 4 5");
+    EXPECT_TRUE(sheet.MustContinue(fours)); // Chance still open
+    Score(sheet, CAT_CHANCE, "1 1 1 1 1");
+    EXPECT_TRUE(sheet.MustContinue(fours)); // Fours open
+    for (int row : {0, 1, 2, 4, 5}) {
+        Score(sheet, row, "1 1 1 1 1");
+    }
+    EXPECT_TRUE(sheet.MustContinue(fours)); // only die 0's row counts
+    EXPECT_FALSE(sheet.MustContinue(MakeDice("1 4 4 4 4")));
+    Score(sheet, 3, "4 4 4 4 4");
+    EXPECT_FALSE(sheet.MustContinue(fours));
+}
