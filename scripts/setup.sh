@@ -8,7 +8,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Packages needed to build and run the game.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation2)
 # Packages needed only by the test suite.
-TEST_PACKAGES=(libgtest-dev libgmock-dev xvfb xdotool x11-utils imagemagick)
+TEST_PACKAGES=(libgtest-dev libgmock-dev xvfb xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
