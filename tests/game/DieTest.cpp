@@ -6,21 +6,6 @@
 #include <array>
 #include <vector>
 
-TEST(Geometry, PointInRectIsHalfOpen) {
-    constexpr CRect r{10, 20, 30, 40};
-    struct Case {
-        CPoint p;
-        bool inside;
-    };
-    const std::vector<Case> cases{
-        {{10, 20}, true},  {{29, 39}, true}, {{30, 25}, false},
-        {{15, 40}, false}, {{9, 25}, false}, {{15, 19}, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(r.PtInRect(c.p), c.inside) << c.p.x << "," << c.p.y;
-    }
-}
-
 TEST(Die, ConstructorsRollAFaceAndStartFresh) {
     SeedRandom(1);
     const CDie byDefault;

@@ -161,16 +161,6 @@ TEST_F(GameTest, ScoringClickEndsTheTurnWhetherOrNotItScores) {
     }
 }
 
-TEST_F(GameTest, FailedFullHouseLeavesZeroShowingAndTheBoxOpen) {
-    TestTable table;
-    Start(table, 2);
-    table.ScoreTurn("6 6 1 2 3", CAT_FULL_HOUSE);
-    EXPECT_EQ(table.BoxOf(0, CAT_FULL_HOUSE).GetScore(), 0);
-    EXPECT_FALSE(table.BoxOf(0, CAT_FULL_HOUSE).IsFilled());
-    EXPECT_EQ(table.GetTotal(0).GetScore(), 0);
-    EXPECT_EQ(table.GetCurPlayer(), 1);
-}
-
 TEST_F(GameTest, NameBoxPassesTheTurnKeepingRollsAndHeldDice) {
     TestTable table;
     Start(table, 3);
