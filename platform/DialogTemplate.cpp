@@ -1,0 +1,114 @@
+#include "platform/DialogTemplate.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include <limits>
+
+namespace {
+
+constexpr int kHorzUnitsPerBase = 4;
+constexpr int kVertUnitsPerBase = 8;
+constexpr const char* kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+constexpr int kAlphabetLength = 52;
+
+// a * b / c rounded to the nearest integer, halves away from zero.
+int MulDiv(int a, int b, int c) {
+    const long long product = static_cast<long long>(a) * b;
+    const long long half = c / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
+}
+
+bool HasStyle(UINT style, UINT flag) {
+    return (style & flag) == flag;
+}
+
+QWidget* CreateWidgetOfKind(const DialogItem& item, QWidget* pDialog) {
+    const QString text = QString::fromUtf8(item.pszText);
+    switch (item.kind) {
+    case DialogItemKind::DefPushButton: {
+        auto* button = new QPushButton(text, pDialog);
+        button->setDefault(true);
+        return button;
+    }
+    case DialogItemKind::AutoCheckBox:
+        return new QCheckBox(text, pDialog);
+    case DialogItemKind::Edit: {
+        auto* edit = new QLineEdit(text, pDialog);
+        edit->setFrame(HasStyle(item.style, WS_BORDER));
+        // A template sets no length limit; keep whatever is typed or written.
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        return edit;
+    }
+    case DialogItemKind::Static: {
+        auto* label = new QLabel(text, pDialog);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QFont DialogFont(const DialogTemplate& tmpl) {
+    QFont font(QString::fromUtf8(tmpl.pszFontFace), tmpl.nPointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+DialogBaseUnits BaseUnitsOf(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(QString::fromLatin1(kAlphabet));
+    return DialogBaseUnits{(width + kAlphabetLength / 2) / kAlphabetLength, metrics.height()};
+}
+
+int DialogUnitsToPixelsX(int x, DialogBaseUnits units) {
+    return MulDiv(x, units.cx, kHorzUnitsPerBase);
+}
+
+int DialogUnitsToPixelsY(int y, DialogBaseUnits units) {
+    return MulDiv(y, units.cy, kVertUnitsPerBase);
+}
+
+DialogBaseUnits ApplyDialogFrame(const DialogTemplate& tmpl, QWidget* pDialog) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+    if (HasStyle(tmpl.style, WS_CAPTION)) {
+        flags |= Qt::WindowTitleHint;
+    }
+    if (HasStyle(tmpl.style, WS_SYSMENU)) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    pDialog->setWindowFlags(flags);
+    pDialog->setWindowTitle(QString::fromUtf8(tmpl.pszCaption));
+    pDialog->setFont(DialogFont(tmpl));
+
+    const DialogBaseUnits units = BaseUnitsOf(pDialog->font());
+    const QSize client(DialogUnitsToPixelsX(tmpl.cx, units), DialogUnitsToPixelsY(tmpl.cy, units));
+    if (HasStyle(tmpl.style, DS_MODALFRAME)) {
+        pDialog->setFixedSize(client);
+    } else {
+        pDialog->resize(client);
+    }
+    return units;
+}
+
+QWidget* CreateDialogItem(const DialogItem& item, DialogBaseUnits units, QWidget* pDialog) {
+    QWidget* widget = CreateWidgetOfKind(item, pDialog);
+    widget->setGeometry(DialogUnitsToPixelsX(item.x, units), DialogUnitsToPixelsY(item.y, units),
+                        DialogUnitsToPixelsX(item.cx, units), DialogUnitsToPixelsY(item.cy, units));
+    if (item.kind != DialogItemKind::Static) {
+        widget->setFocusPolicy(HasStyle(item.style, WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+    widget->setEnabled(item.bEnabled);
+    widget->setVisible(HasStyle(item.style, WS_VISIBLE));
+    return widget;
+}
