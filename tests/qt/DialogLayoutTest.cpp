@@ -1,0 +1,101 @@
+// Dialog units and the player-entry dialog's frame and control geometry.
+
+#include "PlayerEntryDriver.h"
+
+#include "platform/DialogTemplate.h"
+#include "ui/Resource.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QRect>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace dlgtest;
+
+namespace {
+
+struct Conversion {
+    DialogBaseUnits units;
+    int du;
+    int pixelsX;
+    int pixelsY;
+};
+
+TEST(DialogUnits, ConvertWithTheBaseUnitsRoundingToNearest) {
+    const Conversion cases[] = {
+        {{6, 13}, 0, 0, 0},       {{6, 13}, 4, 6, 7},       // 6.5 rounds up
+        {{6, 13}, 63, 95, 102},   {{6, 13}, 167, 251, 271}, // 94.5 up, 271.375 down
+        {{7, 14}, 186, 326, 326}, {{7, 14}, 197, 345, 345}, // 325.5 up
+        {{5, 11}, 1, 1, 1},       {{5, 11}, -4, -5, -6},    // halves away from zero
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DialogUnitsToPixelsX(c.du, c.units), c.pixelsX) << c.du;
+        EXPECT_EQ(DialogUnitsToPixelsY(c.du, c.units), c.pixelsY) << c.du;
+    }
+}
+
+TEST(DialogUnits, BaseUnitsComeFromTheAverageLetterAndTheHeight) {
+    const QFont font("MS Sans Serif", 8);
+    const QFontMetrics metrics(font);
+    const double letters =
+        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const DialogBaseUnits units = BaseUnitsOf(font);
+    EXPECT_EQ(units.cx, static_cast<int>(std::lround(letters / 52.0)));
+    EXPECT_EQ(units.cy, metrics.ascent() + metrics.descent());
+}
+
+// Each control's place in dialog units, written out on its own so a slip
+// in the template shows up here.
+struct Placement {
+    int nID;
+    int x, y, cx, cy;
+};
+
+constexpr Placement kPlacements[] = {
+    {IDOK, 63, 167, 50, 14},      {IDC_CHECK1, 27, 51, 42, 16},  {IDC_CHECK2, 27, 69, 42, 16},
+    {IDC_CHECK3, 27, 87, 42, 16}, {IDC_CHECK4, 27, 105, 42, 16}, {IDC_NAME1, 76, 53, 69, 14},
+    {IDC_NAME2, 76, 70, 69, 14},  {IDC_NAME3, 76, 87, 69, 14},   {IDC_NAME4, 76, 104, 69, 14},
+};
+
+int Px(int du, int base, int per) {
+    return static_cast<int>(std::lround(du * static_cast<double>(base) / per));
+}
+
+TEST(PlayerEntryLayout, FrameAndControlsAreLaidOutInDialogUnitsOfItsFont) {
+    CPlayerEntryDlg dlg;
+    RunScripted(dlg, [&] {
+        QWidget* dialog = dlg.GetWidget();
+        EXPECT_EQ(dialog->font().family().toStdString(), "MS Sans Serif");
+        EXPECT_EQ(dialog->font().pointSize(), 8);
+        const QFontMetrics metrics(dialog->font());
+        const int hbase = static_cast<int>(std::lround(
+            metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") /
+            52.0));
+        const int vbase = metrics.height();
+        std::printf("[ dialog font: %s %d px, hbase %d, vbase %d ]\n",
+                    QFontInfo(dialog->font()).family().toUtf8().constData(),
+                    QFontInfo(dialog->font()).pixelSize(), hbase, vbase);
+
+        EXPECT_EQ(dialog->size(), QSize(Px(186, hbase, 4), Px(197, vbase, 8)));
+        for (const Placement& p : kPlacements) {
+            const QRect expected(Px(p.x, hbase, 4), Px(p.y, vbase, 8), Px(p.cx, hbase, 4),
+                                 Px(p.cy, vbase, 8));
+            EXPECT_EQ(dlg.GetDlgItem(p.nID)->GetWidget()->geometry(), expected) << p.nID;
+        }
+
+        EXPECT_EQ(dialog->windowTitle().toStdString(), "Dorvanex Player Entry");
+        EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_EQ(dialog->findChildren<QPushButton*>().size(), 1) << "OK only, no cancel button";
+        const QPoint screenCentre = dialog->screen()->availableGeometry().center();
+        EXPECT_LE((dialog->frameGeometry().center() - screenCentre).manhattanLength(), 2);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+}
+
+} // namespace

@@ -1,0 +1,8 @@
+#pragma once
+
+// The template IDD_PLAYER_ENTRY: one check box and one name field for each
+// of four player slots, an OK button and a line of guidance.
+
+#include "platform/DialogTemplate.h"
+
+const DialogTemplate& PlayerEntryTemplate();

@@ -1,0 +1,14 @@
+#pragma once
+
+// Ids of the program's dialog templates and of their controls.
+
+inline constexpr int IDD_PLAYER_ENTRY = 101;
+
+inline constexpr int IDC_CHECK1 = 1000;
+inline constexpr int IDC_CHECK2 = 1001;
+inline constexpr int IDC_CHECK3 = 1002;
+inline constexpr int IDC_CHECK4 = 1003;
+inline constexpr int IDC_NAME1 = 1004;
+inline constexpr int IDC_NAME2 = 1006;
+inline constexpr int IDC_NAME3 = 1007;
+inline constexpr int IDC_NAME4 = 1008;
