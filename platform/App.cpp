@@ -1,0 +1,47 @@
+#include "platform/App.h"
+
+#include <QApplication>
+
+namespace {
+
+// The one application object; set by its constructor, before main runs.
+CWinApp*& TheApp() {
+    static CWinApp* pApp = nullptr;
+    return pApp;
+}
+
+} // namespace
+
+CWinApp::CWinApp() {
+    TheApp() = this;
+}
+
+CWinApp::~CWinApp() {
+    if (TheApp() == this) {
+        TheApp() = nullptr;
+    }
+}
+
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
+
+int CWinApp::Run() {
+    if (m_pMainWnd == nullptr) {
+        return 0;
+    }
+    return QApplication::exec();
+}
+
+CWinApp* AfxGetApp() {
+    return TheApp();
+}
+
+CWnd* AfxGetMainWnd() {
+    const CWinApp* pApp = AfxGetApp();
+    return pApp != nullptr ? pApp->m_pMainWnd : nullptr;
+}
+
+void AfxPostQuitMessage(int nExitCode) {
+    QCoreApplication::exit(nExitCode);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+// CWinApp: the one application object. The program defines it as a global,
+// so it exists before the entry point runs; its constructor touches no Qt.
+// The layer's entry point creates the Qt application, calls InitInstance(),
+// then runs the message loop until the main window is destroyed.
+
+#include "platform/WinTypes.h"
+
+class CWnd;
+
+class CWinApp {
+public:
+    CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+    virtual ~CWinApp();
+
+    // Start-up, once the Qt application exists. FALSE ends the program
+    // without running the message loop.
+    virtual BOOL InitInstance();
+    // Runs the message loop until the main window is destroyed; returns the
+    // exit code. Returns at once when there is no main window.
+    virtual int Run();
+
+    // The main window: destroying it ends the message loop.
+    CWnd* m_pMainWnd = nullptr;
+};
+
+// The application object, or null when the program defines none.
+CWinApp* AfxGetApp();
+// The application's main window, or null.
+CWnd* AfxGetMainWnd();
+// Ends the running message loop with the given exit code.
+void AfxPostQuitMessage(int nExitCode);

@@ -1,0 +1,18 @@
+// The program's entry point: the Qt application, then the application
+// object's start-up and message loop.
+
+#include "platform/App.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The loop ends with the main window, not with the last window closed:
+    // a dialog may close before the main window is first shown.
+    QApplication::setQuitOnLastWindowClosed(false);
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr || !pApp->InitInstance()) {
+        return 0;
+    }
+    return pApp->Run();
+}

@@ -1,0 +1,155 @@
+#include "platform/Dc.h"
+
+#include "platform/FrameHost.h"
+#include "platform/Wnd.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+
+#include <utility>
+
+namespace {
+
+QColor ToQColor(COLORREF c) {
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+// The one pen of every context.
+constexpr COLORREF kPenColor = RGB(0, 0, 0);
+
+} // namespace
+
+CDC::CDC(CWnd* pWnd, DrawContext context)
+    : m_pHost(pWnd != nullptr ? dynamic_cast<CFrameHost*>(pWnd->GetWidget()) : nullptr),
+      m_context(context), m_pFont(static_cast<CFont*>(GetStockObject(SYSTEM_FONT))),
+      m_pBrush(static_cast<CBrush*>(GetStockObject(WHITE_BRUSH))) {
+}
+
+COLORREF CDC::SetTextColor(COLORREF crColor) {
+    return std::exchange(m_crText, crColor);
+}
+
+COLORREF CDC::SetBkColor(COLORREF crColor) {
+    return std::exchange(m_crBk, crColor);
+}
+
+int CDC::SetBkMode(int nBkMode) {
+    if (nBkMode != OPAQUE && nBkMode != TRANSPARENT) {
+        return 0;
+    }
+    return std::exchange(m_nBkMode, nBkMode);
+}
+
+CFont* CDC::SelectObject(CFont* pFont) {
+    if (pFont == nullptr) {
+        return nullptr;
+    }
+    return std::exchange(m_pFont, pFont);
+}
+
+CBrush* CDC::SelectObject(CBrush* pBrush) {
+    if (pBrush == nullptr) {
+        return nullptr;
+    }
+    return std::exchange(m_pBrush, pBrush);
+}
+
+CGdiObject* CDC::SelectStockObject(int nIndex) {
+    CGdiObject* pObject = GetStockObject(nIndex);
+    if (auto* pFont = dynamic_cast<CFont*>(pObject)) {
+        return SelectObject(pFont);
+    }
+    if (auto* pBrush = dynamic_cast<CBrush*>(pObject)) {
+        return SelectObject(pBrush);
+    }
+    return nullptr;
+}
+
+bool CDC::CanDraw() const {
+    if (m_pHost == nullptr || m_pHost->Picture().isNull()) {
+        return false;
+    }
+    return m_context == DrawContext::Window || !m_pHost->PaintRegion().isEmpty();
+}
+
+BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
+    if (!CanDraw()) {
+        return FALSE;
+    }
+    DrawOp op;
+    op.kind = DrawOp::Kind::Rectangle;
+    op.context = m_context;
+    op.rect = RECT{left, top, right, bottom};
+    op.color = m_pBrush->GetColor();
+    op.hollowBrush = m_pBrush->IsHollow();
+    m_pHost->Record(std::move(op));
+
+    const int width = right - left;
+    const int height = bottom - top;
+    if (width <= 0 || height <= 0) {
+        return TRUE;
+    }
+    QPainter painter(&m_pHost->Picture());
+    if (m_context == DrawContext::Paint) {
+        painter.setClipRegion(m_pHost->PaintRegion());
+    }
+    if (!m_pBrush->IsHollow() && width > 2 && height > 2) {
+        painter.fillRect(left + 1, top + 1, width - 2, height - 2, ToQColor(m_pBrush->GetColor()));
+    }
+    // The outline as four one-pixel strips, exact at any device pixel ratio.
+    const QColor pen = ToQColor(kPenColor);
+    painter.fillRect(left, top, width, 1, pen);
+    painter.fillRect(left, bottom - 1, width, 1, pen);
+    painter.fillRect(left, top, 1, height, pen);
+    painter.fillRect(right - 1, top, 1, height, pen);
+    return TRUE;
+}
+
+BOOL CDC::TextOut(int x, int y, const std::string& text) {
+    if (!CanDraw()) {
+        return FALSE;
+    }
+    const QFont font = m_pFont->ToQFont();
+    const QFontMetrics metrics(font);
+    const QString string = QString::fromStdString(text);
+    const QRect cells(x, y, metrics.horizontalAdvance(string), metrics.height());
+
+    DrawOp op;
+    op.kind = DrawOp::Kind::Text;
+    op.context = m_context;
+    op.rect =
+        RECT{cells.left(), cells.top(), cells.left() + cells.width(), cells.top() + cells.height()};
+    op.text = text;
+    const CFont* pShown =
+        m_pFont->IsCreated() ? m_pFont : static_cast<const CFont*>(GetStockObject(SYSTEM_FONT));
+    op.fontFace = pShown->GetFaceName();
+    op.fontHeight = pShown->GetPixelHeight();
+    op.fontBold = pShown->IsBold();
+    op.textColor = m_crText;
+    op.bkColor = m_crBk;
+    op.bkMode = m_nBkMode;
+    m_pHost->Record(std::move(op));
+
+    QPainter painter(&m_pHost->Picture());
+    if (m_context == DrawContext::Paint) {
+        painter.setClipRegion(m_pHost->PaintRegion());
+    }
+    if (m_nBkMode == OPAQUE) {
+        painter.fillRect(cells, ToQColor(m_crBk));
+    }
+    painter.setFont(font);
+    painter.setPen(ToQColor(m_crText));
+    painter.drawText(QPoint(x, y + metrics.ascent()), string);
+    return TRUE;
+}
+
+CPaintDC::CPaintDC(CWnd* pWnd) : CDC(pWnd, DrawContext::Paint) {
+    if (m_pHost != nullptr) {
+        m_pHost->BeginPaint();
+    }
+}
+
+CClientDC::CClientDC(CWnd* pWnd) : CDC(pWnd, DrawContext::Window) {
+}

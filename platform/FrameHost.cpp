@@ -1,0 +1,171 @@
+#include "platform/FrameHost.h"
+
+#include "platform/FrameWnd.h"
+#include "platform/Wnd.h"
+
+#include <QCloseEvent>
+#include <QColor>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <cmath>
+
+namespace {
+
+QColor ToQColor(COLORREF c) {
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+UINT MessageFor(Qt::MouseButton button, bool bDoubleClick) {
+    switch (button) {
+    case Qt::LeftButton:
+        return bDoubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+    case Qt::RightButton:
+        return bDoubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN;
+    default:
+        return 0;
+    }
+}
+
+UINT KeyFlags(const QMouseEvent* event) {
+    UINT flags = 0;
+    if (event->buttons().testFlag(Qt::LeftButton)) {
+        flags |= MK_LBUTTON;
+    }
+    if (event->buttons().testFlag(Qt::RightButton)) {
+        flags |= MK_RBUTTON;
+    }
+    if (event->modifiers().testFlag(Qt::ShiftModifier)) {
+        flags |= MK_SHIFT;
+    }
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        flags |= MK_CONTROL;
+    }
+    return flags;
+}
+
+} // namespace
+
+CFrameHost::CFrameHost(UINT classStyle, COLORREF background, QSize outerSize)
+    : m_nClassStyle(classStyle), m_crBackground(background), m_outerSize(outerSize) {
+    // Every pixel comes from the picture, so Qt need not clear behind it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CFrameHost::BeginPaint() {
+    if (m_bErased || m_rgnPaint.isEmpty()) {
+        return;
+    }
+    m_bErased = true;
+    QPainter painter(&m_image);
+    const QColor background = ToQColor(m_crBackground);
+    for (const QRect& r : m_rgnPaint) {
+        painter.fillRect(r, background);
+    }
+    const QRect bounds = m_rgnPaint.boundingRect();
+    DrawOp op;
+    op.kind = DrawOp::Kind::Erase;
+    op.context = DrawContext::Paint;
+    op.rect = RECT{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
+    op.color = m_crBackground;
+    Record(std::move(op));
+}
+
+void CFrameHost::Record(DrawOp op) {
+    if (m_pRecord != nullptr) {
+        m_pRecord->Add(std::move(op));
+    }
+}
+
+bool CFrameHost::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+        FitOuterSize();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+// Until the window system reports its frame, the client size assumes a
+// standard border and caption; once it does, the client area is sized so the
+// whole window has the asked-for outer size. The user's later resizing is
+// left alone.
+void CFrameHost::FitOuterSize() {
+    if (!m_bFitPending || windowHandle() == nullptr) {
+        return;
+    }
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull()) {
+        return;
+    }
+    m_bFitPending = false;
+    resize(m_outerSize.width() - frame.left() - frame.right(),
+           m_outerSize.height() - frame.top() - frame.bottom());
+}
+
+void CFrameHost::EnsurePicture() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(static_cast<int>(std::ceil(width() * ratio)),
+                       static_cast<int>(std::ceil(height() * ratio)));
+    if (m_image.size() == pixels && m_image.devicePixelRatio() == ratio) {
+        return;
+    }
+    QImage image(pixels, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(ToQColor(m_crBackground));
+    m_image = std::move(image);
+}
+
+void CFrameHost::paintEvent(QPaintEvent* event) {
+    EnsurePicture();
+    m_rgnPaint = event->region();
+    m_bErased = false;
+    if (CWnd* pWnd = CWnd::FromWidget(this)) {
+        pWnd->SendMessage(WM_PAINT);
+    }
+    m_rgnPaint = QRegion();
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), m_image);
+}
+
+void CFrameHost::SendMouseMessage(QMouseEvent* event, bool bDoubleClick) {
+    CWnd* pWnd = CWnd::FromWidget(this);
+    const UINT message = MessageFor(event->button(), bDoubleClick);
+    if (pWnd == nullptr || message == 0) {
+        event->ignore();
+        return;
+    }
+    const QPointF pos = event->position();
+    const auto x = static_cast<int>(std::floor(pos.x()));
+    const auto y = static_cast<int>(std::floor(pos.y()));
+    pWnd->SendMessage(message, KeyFlags(event), MakePointLParam(x, y));
+}
+
+void CFrameHost::mousePressEvent(QMouseEvent* event) {
+    SendMouseMessage(event, false);
+}
+
+// A second press within the double-click interval: a double-click message
+// for classes that ask for them, otherwise another press.
+void CFrameHost::mouseDoubleClickEvent(QMouseEvent* event) {
+    SendMouseMessage(event, (m_nClassStyle & CS_DBLCLKS) != 0);
+}
+
+// Closing is the window's decision: WM_CLOSE, whose default handling
+// destroys the window.
+void CFrameHost::closeEvent(QCloseEvent* event) {
+    CWnd* pWnd = CWnd::FromWidget(this);
+    if (pWnd == nullptr) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    pWnd->SendMessage(WM_CLOSE);
+}
