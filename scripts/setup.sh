@@ -9,6 +9,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation2)
 # Packages needed only by the test suite.
 TEST_PACKAGES=(libgtest-dev libgmock-dev xvfb xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file)
+# The hardening steps: clang with its fuzzer and sanitizer runtimes, and memcheck.
+TEST_PACKAGES+=(clang libclang-rt-14-dev valgrind)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
