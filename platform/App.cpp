@@ -30,7 +30,11 @@ int CWinApp::Run() {
     if (m_pMainWnd == nullptr) {
         return 0;
     }
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    // The destroyed main window's widget is deleted once control is back in
+    // an event loop; there is none after this one.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return exitCode;
 }
 
 CWinApp* AfxGetApp() {

@@ -1,0 +1,205 @@
+// Device contexts, brushes and fonts: what a rectangle and a text cover in
+// the client picture, the clipping of the paint context, the defaults of a
+// fresh context and the sizes of the fonts.
+
+#include "FrameTestSupport.h"
+#include "TestFrame.h"
+
+#include "platform/DrawRecord.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+using namespace frametest;
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+
+// A shown, painted test frame that is destroyed with the fixture.
+class DcTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_pFrame = TestFrame::Make();
+        m_pFrame->SetDrawRecord(&m_record);
+        ShowAndWait(*m_pFrame);
+        Repaint(*m_pFrame);
+        m_record.Clear();
+    }
+    void TearDown() override { Destroy(m_pFrame); }
+
+    COLORREF Pixel(int x, int y) const { return PixelAt(*m_pFrame, x, y); }
+
+    TestFrame* m_pFrame = nullptr;
+    CDrawRecord m_record;
+};
+
+struct RectCase {
+    const char* name;
+    bool hollow;
+};
+
+class DcRectangle : public DcTest, public ::testing::WithParamInterface<RectCase> {};
+
+TEST_P(DcRectangle, OutlinesLastInnerPixelsAndFillsInside) {
+    CBrush red(kRed);
+    CClientDC dc(m_pFrame);
+    if (GetParam().hollow) {
+        dc.SelectStockObject(HOLLOW_BRUSH);
+    } else {
+        dc.SelectObject(&red);
+    }
+    dc.Rectangle(120, 100, 150, 120);
+    const COLORREF inside = GetParam().hollow ? kTestBackground : kRed;
+    EXPECT_EQ(Pixel(120, 100), kBlack);
+    EXPECT_EQ(Pixel(149, 119), kBlack);
+    EXPECT_EQ(Pixel(149, 100), kBlack);
+    EXPECT_EQ(Pixel(120, 119), kBlack);
+    EXPECT_EQ(Pixel(121, 101), inside);
+    EXPECT_EQ(Pixel(148, 118), inside);
+    EXPECT_EQ(Pixel(150, 110), kTestBackground);
+    EXPECT_EQ(Pixel(135, 120), kTestBackground);
+    EXPECT_EQ(Pixel(119, 110), kTestBackground);
+}
+
+INSTANTIATE_TEST_SUITE_P(Brushes, DcRectangle,
+                         ::testing::Values(RectCase{"Solid", false}, RectCase{"Hollow", true}),
+                         [](const auto& c) { return std::string(c.param.name); });
+
+// Blanks draw no ink, so what their cells show is the background mode alone.
+TEST_F(DcTest, OpaqueModeFillsCharacterCellsTransparentModeDoesNot) {
+    CClientDC dc(m_pFrame);
+    dc.SetBkColor(kYellow);
+    dc.TextOut(10, 200, "    ");
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(10, 300, "    ");
+    ASSERT_EQ(m_record.Ops().size(), 2U);
+    const RECT cells = m_record.Ops()[0].rect;
+    ASSERT_GT(cells.right, cells.left);
+    EXPECT_EQ(Pixel(cells.left, cells.top), kYellow);
+    EXPECT_EQ(Pixel(cells.right - 1, cells.bottom - 1), kYellow);
+    EXPECT_EQ(Pixel(cells.right, cells.top), kTestBackground);
+    EXPECT_EQ(Pixel(cells.left, cells.bottom), kTestBackground);
+    EXPECT_EQ(Pixel(cells.left, 300), kTestBackground);
+}
+
+TEST_F(DcTest, FreshContextDrawsBlackSystemTextOnOpaqueWhiteWithWhiteBrush) {
+    CClientDC dc(m_pFrame);
+    dc.TextOut(5, 6, "%d %s &1");
+    dc.Rectangle(1, 2, 3, 4);
+    ASSERT_EQ(m_record.Ops().size(), 2U);
+    const DrawOp& text = m_record.Ops()[0];
+    const auto* system = static_cast<CFont*>(GetStockObject(SYSTEM_FONT));
+    EXPECT_EQ(text.context, DrawContext::Window);
+    EXPECT_EQ(text.text, "%d %s &1");
+    EXPECT_EQ(text.rect.left, 5);
+    EXPECT_EQ(text.rect.top, 6);
+    EXPECT_EQ(text.fontFace, system->GetFaceName());
+    EXPECT_EQ(text.fontHeight, system->GetPixelHeight());
+    EXPECT_EQ(text.textColor, kBlack);
+    EXPECT_EQ(text.bkColor, RGB(255, 255, 255));
+    EXPECT_EQ(text.bkMode, OPAQUE);
+    const DrawOp& rect = m_record.Ops()[1];
+    EXPECT_FALSE(rect.hollowBrush);
+    EXPECT_EQ(rect.color, RGB(255, 255, 255));
+}
+
+TEST_F(DcTest, SelectingReturnsWhatWasSelectedBefore) {
+    CClientDC dc(m_pFrame);
+    CBrush red(kRed);
+    CBrush* white = dc.SelectObject(&red);
+    EXPECT_EQ(white, GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(dc.SelectStockObject(HOLLOW_BRUSH), &red);
+    EXPECT_EQ(dc.SelectObject(static_cast<CBrush*>(nullptr)), nullptr);
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(100, "Liberation Sans"));
+    EXPECT_EQ(dc.SelectObject(&font), GetStockObject(SYSTEM_FONT));
+    EXPECT_EQ(dc.SelectStockObject(SYSTEM_FONT), &font);
+    EXPECT_EQ(dc.SelectStockObject(12345), nullptr);
+    EXPECT_EQ(dc.SetBkMode(TRANSPARENT), OPAQUE);
+    EXPECT_EQ(dc.SetBkMode(99), 0);
+    EXPECT_EQ(dc.SetTextColor(kRed), kBlack);
+    EXPECT_EQ(dc.SetBkColor(kRed), RGB(255, 255, 255));
+}
+
+// A repaint of part of the window: the paint context draws only inside that
+// part, a window context everywhere.
+TEST_F(DcTest, PaintContextIsClippedWindowContextIsNot) {
+    COLORREF paintFill = kRed;
+    COLORREF windowFill = kGreen;
+    m_pFrame->m_paint = [&](CPaintDC& dc) {
+        CBrush paintBrush(paintFill);
+        dc.SelectObject(&paintBrush);
+        dc.Rectangle(0, 0, 200, 200);
+        CClientDC window(m_pFrame);
+        CBrush windowBrush(windowFill);
+        window.SelectObject(&windowBrush);
+        window.Rectangle(250, 250, 350, 350);
+        dc.SelectStockObject(WHITE_BRUSH);
+    };
+    Repaint(*m_pFrame);
+    EXPECT_EQ(Pixel(100, 100), kRed);
+    EXPECT_EQ(Pixel(300, 300), kGreen);
+
+    paintFill = kYellow;
+    windowFill = kYellow;
+    m_pFrame->GetWidget()->repaint(QRect(50, 50, 20, 20));
+    EXPECT_EQ(Pixel(60, 60), kYellow);
+    EXPECT_EQ(Pixel(100, 100), kRed);
+    EXPECT_EQ(Pixel(300, 300), kYellow);
+}
+
+TEST_F(DcTest, PaintContextOutsideRepaintDrawsNothing) {
+    CPaintDC dc(m_pFrame);
+    EXPECT_FALSE(dc.TextOut(10, 10, "x"));
+    EXPECT_TRUE(m_record.Ops().empty());
+}
+
+TEST(Font, PointSizeIsDpiTimesTenthsOver720Truncated) {
+    const int dpi = static_cast<int>(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
+    for (const int tenths : {255, 245, 80, 1}) {
+        CFont font;
+        const bool created = font.CreatePointFont(tenths, "Times new Roman") != FALSE;
+        EXPECT_EQ(created, dpi * tenths / 720 > 0) << tenths;
+        EXPECT_EQ(font.GetPixelHeight(), dpi * tenths / 720) << tenths;
+        if (created) {
+            EXPECT_EQ(font.ToQFont().pixelSize(), font.GetPixelHeight());
+        }
+    }
+    if (dpi == 96) {
+        CFont title;
+        CFont die;
+        title.CreatePointFont(255, "Times new Roman");
+        die.CreatePointFont(245, "Times new Roman");
+        EXPECT_EQ(title.GetPixelHeight(), 34);
+        EXPECT_EQ(die.GetPixelHeight(), 32);
+    }
+    CFont none;
+    EXPECT_FALSE(none.CreatePointFont(100, ""));
+    EXPECT_FALSE(none.CreatePointFont(0, "Times new Roman"));
+    EXPECT_FALSE(none.DeleteObject());
+}
+
+TEST(Font, TimesNewRomanMapsToMetricCompatibleFace) {
+    CFont font;
+    font.CreatePointFont(255, "Times new Roman");
+    EXPECT_EQ(QFontInfo(font.ToQFont()).family().toStdString(), "Liberation Serif");
+}
+
+TEST(Font, SystemFontIsBoldSansWithSixteenPixelCellAt96Dpi) {
+    const auto* system = static_cast<CFont*>(GetStockObject(SYSTEM_FONT));
+    const QFont font = system->ToQFont();
+    EXPECT_TRUE(font.bold());
+    EXPECT_EQ(QFontInfo(font).family().toStdString(), "Liberation Sans");
+    if (QGuiApplication::primaryScreen()->logicalDotsPerInchY() == 96) {
+        EXPECT_EQ(QFontMetrics(font).height(), 16);
+    }
+}
+
+} // namespace

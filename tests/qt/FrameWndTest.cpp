@@ -1,0 +1,175 @@
+// The frame window: creation, the mouse and close messages its widget turns
+// window-system input into, and the end of the message loop with the main
+// window.
+
+#include "FrameTestSupport.h"
+#include "TestFrame.h"
+
+#include "platform/App.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace frametest;
+
+namespace {
+
+struct FrameDeleter {
+    void operator()(CFrameWnd* pFrame) const { Destroy(pFrame); }
+};
+using FramePtr = std::unique_ptr<TestFrame, FrameDeleter>;
+
+TEST(FrameWnd, CreatesHiddenWindowWithStandardFrameAroundClientArea) {
+    FramePtr frame(TestFrame::Make());
+    QWidget* widget = frame->GetWidget();
+    ASSERT_NE(widget, nullptr);
+    EXPECT_FALSE(frame->IsWindowVisible());
+    EXPECT_EQ(frame->GetWindowText(), "Test frame");
+    EXPECT_EQ(widget->pos(), QPoint(20, 30));
+    // The offscreen platform reports no frame: 380 x 590 less the standard
+    // 8-pixel border and 31-pixel caption.
+    RECT client;
+    frame->GetClientRect(&client);
+    EXPECT_EQ(client.right, 364);
+    EXPECT_EQ(client.bottom, 551);
+    EXPECT_EQ(widget->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_FALSE(widget->windowIcon().isNull());
+}
+
+enum class Action { Press, DoubleClick };
+
+struct MouseCase {
+    const char* name;
+    UINT classStyle;
+    Action action;
+    Qt::MouseButton button;
+    Qt::KeyboardModifiers keys;
+    std::vector<UINT> messages;
+    UINT firstFlags;
+};
+
+class FrameMouse : public ::testing::TestWithParam<MouseCase> {};
+
+TEST_P(FrameMouse, BecomesWindowMessages) {
+    const MouseCase& c = GetParam();
+    FramePtr frame(TestFrame::Make(c.classStyle));
+    ShowAndWait(*frame);
+    const POINT at{123, 234};
+    if (c.action == Action::Press) {
+        Press(*frame, c.button, at, c.keys);
+    } else {
+        DoubleClick(*frame, c.button, at);
+    }
+    std::vector<UINT> seen;
+    for (const auto& m : *frame->m_pMessages) {
+        seen.push_back(m.message);
+        EXPECT_EQ(m.point.x, at.x);
+        EXPECT_EQ(m.point.y, at.y);
+    }
+    EXPECT_EQ(seen, c.messages);
+    if (!frame->m_pMessages->empty()) {
+        EXPECT_EQ(frame->m_pMessages->front().wParam, c.firstFlags);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FrameMouse,
+                         ::testing::Values(MouseCase{"LeftPress",
+                                                     CS_DBLCLKS,
+                                                     Action::Press,
+                                                     Qt::LeftButton,
+                                                     Qt::NoModifier,
+                                                     {WM_LBUTTONDOWN},
+                                                     MK_LBUTTON},
+                                           MouseCase{"RightPress",
+                                                     CS_DBLCLKS,
+                                                     Action::Press,
+                                                     Qt::RightButton,
+                                                     Qt::NoModifier,
+                                                     {WM_RBUTTONDOWN},
+                                                     MK_RBUTTON},
+                                           MouseCase{"ShiftControlLeftPress",
+                                                     CS_DBLCLKS,
+                                                     Action::Press,
+                                                     Qt::LeftButton,
+                                                     Qt::ShiftModifier | Qt::ControlModifier,
+                                                     {WM_LBUTTONDOWN},
+                                                     MK_LBUTTON | MK_SHIFT | MK_CONTROL},
+                                           MouseCase{"MiddlePressIsNoMessage",
+                                                     CS_DBLCLKS,
+                                                     Action::Press,
+                                                     Qt::MiddleButton,
+                                                     Qt::NoModifier,
+                                                     {},
+                                                     0},
+                                           MouseCase{"LeftDoubleClick",
+                                                     CS_DBLCLKS,
+                                                     Action::DoubleClick,
+                                                     Qt::LeftButton,
+                                                     Qt::NoModifier,
+                                                     {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK},
+                                                     MK_LBUTTON},
+                                           MouseCase{"RightDoubleClick",
+                                                     CS_DBLCLKS,
+                                                     Action::DoubleClick,
+                                                     Qt::RightButton,
+                                                     Qt::NoModifier,
+                                                     {WM_RBUTTONDOWN, WM_RBUTTONDBLCLK},
+                                                     MK_RBUTTON},
+                                           MouseCase{"DoubleClickWithoutClassStyleIsTwoPresses",
+                                                     0,
+                                                     Action::DoubleClick,
+                                                     Qt::LeftButton,
+                                                     Qt::NoModifier,
+                                                     {WM_LBUTTONDOWN, WM_LBUTTONDOWN},
+                                                     MK_LBUTTON}),
+                         [](const auto& c) { return std::string(c.param.name); });
+
+TEST(FrameWnd, CloseRequestSendsCloseThenDestroyAndDeletesFrame) {
+    bool deleted = false;
+    TestFrame* frame = TestFrame::Make();
+    frame->m_pDeleted = &deleted;
+    const auto messages = frame->m_pMessages;
+    QWidget* widget = frame->GetWidget();
+    ShowAndWait(*frame);
+    widget->close();
+    EXPECT_TRUE(deleted);
+    EXPECT_FALSE(widget->isVisible());
+    ASSERT_EQ(messages->size(), 2U);
+    EXPECT_EQ(messages->at(0).message, WM_CLOSE);
+    EXPECT_EQ(messages->at(1).message, WM_DESTROY);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(FrameWnd, DestroyingMainWindowEndsMessageLoop) {
+    CWinApp* app = AfxGetApp();
+    ASSERT_NE(app, nullptr);
+    CWnd* previous = app->m_pMainWnd;
+    TestFrame* frame = TestFrame::Make();
+    ShowAndWait(*frame);
+    app->m_pMainWnd = frame;
+    QTimer::singleShot(0, frame->GetWidget(), [widget = frame->GetWidget()] { widget->close(); });
+    EXPECT_EQ(app->Run(), 0);
+    EXPECT_EQ(app->m_pMainWnd, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    app->m_pMainWnd = previous;
+}
+
+TEST(FrameWnd, RepaintWithoutPaintHandlerErasesWithClassBackground) {
+    auto* frame = new CFrameWnd;
+    WNDCLASS wndClass;
+    wndClass.background = RGB(10, 20, 30);
+    frame->Create(wndClass, "Plain", kTestOuterRect);
+    ShowAndWait(*frame);
+    Repaint(*frame);
+    const QImage& picture = Picture(*frame);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(PixelAt(*frame, 0, 0), RGB(10, 20, 30));
+    EXPECT_EQ(PixelAt(*frame, picture.width() - 1, picture.height() - 1), RGB(10, 20, 30));
+    Destroy(frame);
+}
+
+} // namespace

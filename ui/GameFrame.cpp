@@ -1,0 +1,54 @@
+#include "ui/GameFrame.h"
+
+#include "ui/PlayerEntryDlg.h"
+
+namespace {
+
+constexpr const char* kTitle = "Dorvanex by Harvelo";
+constexpr COLORREF kBackground = RGB(200, 200, 255);
+// Outer rectangle in screen pixels, frame included: 380 x 590.
+constexpr RECT kOuterRect{20, 30, 400, 620};
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CGameFrame, CFrameWnd)
+ON_WM_LBUTTONDOWN()
+ON_WM_RBUTTONDOWN()
+ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// The table's constructor has already placed the dice at home with fresh
+// faces and set up the roll and name boxes; the window comes next, then the
+// players.
+CGameFrame::CGameFrame() {
+    WNDCLASS wndClass;
+    wndClass.style = CS_HREDRAW | CS_DBLCLKS;
+    wndClass.cursor = IDC_ARROW;
+    wndClass.background = kBackground;
+    wndClass.icon = IDI_APPLICATION;
+    Create(wndClass, kTitle, kOuterRect);
+
+    CPlayerEntryDlg dlg(this);
+    dlg.DoModal();
+    StartGame(dlg.GetPlayerCount(),
+              {dlg.m_strName1, dlg.m_strName2, dlg.m_strName3, dlg.m_strName4});
+}
+
+// The score sheets go first, before the rest of the table.
+CGameFrame::~CGameFrame() {
+    for (auto& pSheet : m_pSheets) {
+        pSheet.reset();
+    }
+}
+
+void CGameFrame::Invalidate() {
+    CFrameWnd::Invalidate(TRUE);
+}
+
+void CGameFrame::OnLButtonDown(UINT nFlags, POINT point) {
+    CGameTable::OnLButtonDown(nFlags, CPoint{point.x, point.y});
+}
+
+void CGameFrame::OnRButtonDown(UINT nFlags, POINT point) {
+    CGameTable::OnRButtonDown(nFlags, CPoint{point.x, point.y});
+}

@@ -1,0 +1,112 @@
+// The picture of the main window. Every change of the game repaints the
+// whole client area, so each paint draws everything from the current state:
+// the title band, the dice, the current player's sheet, the roll counter and
+// name in their boxes, and every named player's total. The frame paints the
+// title band, the roll counter, the two box outlines and the name through
+// its paint context; each die and each score box draws itself through a
+// window context of its own.
+
+#include "game/Die.h"
+#include "game/ScoreBox.h"
+#include "game/ScoreSheet.h"
+#include "platform/Dc.h"
+#include "ui/GameApp.h"
+#include "ui/GameFrame.h"
+
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kSerifFace = "Times new Roman";
+// Sizes in tenths of a point.
+constexpr int kTitleFontSize = 255;
+constexpr int kDieFontSize = 245;
+
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kTitleBandGreen = RGB(192, 255, 192);
+
+// The title and 14 blanks: on an opaque background the band reaches past
+// the last letter by the width of the blanks.
+constexpr std::string_view kTitleBand = "Dorvanex by Harvelo              ";
+static_assert(kTitleBand.size() == 33);
+constexpr POINT kTitleAt{2, 2};
+
+// Where text stands inside (or, for a label, beside) its rectangle.
+constexpr POINT kBoxTextOffset{4, 2};
+constexpr POINT kDieFaceOffset{8, 1};
+
+void DrawRectangle(CDC& dc, const CRect& r) {
+    dc.Rectangle(r.left, r.top, r.right, r.bottom);
+}
+
+} // namespace
+
+void CGameFrame::OnPaint() {
+    CPaintDC dc(this);
+    CFont titleFont;
+    titleFont.CreatePointFont(kTitleFontSize, kSerifFace);
+
+    dc.SetTextColor(kBlue);
+    dc.SetBkColor(kTitleBandGreen);
+    dc.SelectObject(&titleFont);
+    dc.TextOut(kTitleAt.x, kTitleAt.y, std::string(kTitleBand));
+    dc.SelectStockObject(SYSTEM_FONT);
+
+    for (const CDie& die : m_dice) {
+        die.Draw();
+    }
+    if (const CScoreSheet* pSheet = GetSheet(m_nCurPlayer)) {
+        pSheet->Draw();
+    }
+
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(m_rectRoll.left + kBoxTextOffset.x, m_rectRoll.top + kBoxTextOffset.y,
+               "Roll " + std::to_string(m_nRolls));
+    dc.SelectStockObject(HOLLOW_BRUSH);
+    DrawRectangle(dc, m_rectRoll);
+    DrawRectangle(dc, m_rectName);
+    dc.TextOut(m_rectName.left + kBoxTextOffset.x, m_rectName.top + kBoxTextOffset.y,
+               GetName(m_nCurPlayer));
+
+    // A total for every name, whatever the number of sheets.
+    for (int k = 0; k < MAX_PLAYERS; ++k) {
+        if (!GetName(k).empty()) {
+            GetTotal(k).Draw();
+        }
+    }
+    titleFont.DeleteObject();
+}
+
+void CDie::Draw() const {
+    CFont font;
+    {
+        CClientDC dc(AfxGetMainWnd());
+        dc.SelectStockObject(HOLLOW_BRUSH);
+        font.CreatePointFont(kDieFontSize, kSerifFace);
+        dc.SelectObject(&font);
+        dc.SetBkMode(TRANSPARENT);
+        DrawRectangle(dc, m_rect);
+        dc.TextOut(m_rect.left + kDieFaceOffset.x, m_rect.top + kDieFaceOffset.y,
+                   std::to_string(m_nValue));
+    }
+    font.DeleteObject();
+}
+
+void CScoreBox::Draw() const {
+    CClientDC dc(AfxGetMainWnd());
+    dc.SelectObject(&g_brushBox);
+    DrawRectangle(dc, m_rect);
+    dc.SetBkMode(TRANSPARENT);
+    if (m_nScore != SCORE_EMPTY) {
+        dc.TextOut(m_rect.left + kBoxTextOffset.x, m_rect.top + kBoxTextOffset.y,
+                   std::to_string(m_nScore));
+    }
+    dc.TextOut(m_rect.right + kBoxTextOffset.x, m_rect.top + kBoxTextOffset.y, m_strLabel);
+}
+
+void CScoreSheet::Draw() const {
+    for (const CScoreBox& box : m_boxes) {
+        box.Draw();
+    }
+}
