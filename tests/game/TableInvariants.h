@@ -76,19 +76,20 @@ inline std::string Check(const CGameTable& table, const Snapshot& before,
         const auto pi = static_cast<std::size_t>(p);
         const CScoreSheet& sheet = *table.GetSheet(p);
         const auto score = [&](int i) { return AsCounted(sheet.GetBox(i).GetScore()); };
-        const std::string who = "player " + std::to_string(p) + ": ";
+        // Built only for a report: the check runs after every event.
+        const auto who = [p] { return "player " + std::to_string(p) + ": "; };
         for (int i = 0; i < NUM_CATEGORIES; ++i) {
             const auto ii = static_cast<std::size_t>(i);
             if (before.filled[pi][ii] && !sheet.GetBox(i).IsFilled()) {
-                return who + "row " + std::to_string(i) + " reopened";
+                return who() + "row " + std::to_string(i) + " reopened";
             }
             if (before.filled[pi][ii] && !IsComputedRow(i) &&
                 before.score[pi][ii] != sheet.GetBox(i).GetScore()) {
-                return who + "filled row " + std::to_string(i) + " changed";
+                return who() + "filled row " + std::to_string(i) + " changed";
             }
         }
         if (sheet.GetBox(CAT_FIVE_KIND).IsFilled()) {
-            return who + "Dorvanex box filled";
+            return who() + "Dorvanex box filled";
         }
         int upper = 0;
         for (int i = CAT_ONES; i <= CAT_SIXES; ++i) {
@@ -102,11 +103,11 @@ inline std::string Check(const CGameTable& table, const Snapshot& before,
         if (score(CAT_SUBTOTAL) != upper || score(CAT_BONUS) != bonus ||
             score(CAT_UPPER_TOTAL) != upper + bonus || score(CAT_BOTTOM_SUBTOTAL) != lower ||
             score(CAT_GRAND_TOTAL) != upper + bonus + lower) {
-            return who + "computed rows do not add up";
+            return who() + "computed rows do not add up";
         }
         const int total = table.GetTotal(p).GetScore();
         if (hasScored[pi] ? total != sheet.GetGrandTotal() : total != SCORE_EMPTY) {
-            return who + "totals list shows " + std::to_string(total);
+            return who() + "totals list shows " + std::to_string(total);
         }
     }
     return {};
