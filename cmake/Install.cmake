@@ -106,3 +106,8 @@ if(DORVANEX_TESTS AND DORVANEX_FREEDESKTOP)
   # from writing the same files at once.
   set_tests_properties(install_tree deb_package PROPERTIES RESOURCE_LOCK build-install)
 endif()
+
+# Pictures for the README, rendered by the program's own widgets.
+if(TARGET dorvanex AND TARGET dorvanex_ui)
+  include(${PROJECT_SOURCE_DIR}/tools/screenshots/screenshots.cmake)
+endif()
