@@ -11,6 +11,7 @@
 //   events       an opcode byte % 8, then its operands (Event below)
 
 #include "ByteReader.h"
+#include "EventChecks.h"
 #include "TableInvariants.h"
 
 #include "game/GameTable.h"
@@ -55,93 +56,8 @@ protected:
     std::abort();
 }
 
-struct DiceState {
-    std::array<int, NUM_DICE> value{};
-    std::array<int, NUM_DICE> state{};
-
-    friend bool operator==(const DiceState&, const DiceState&) = default;
-};
-
-DiceState DiceOf(const CGameTable& table) {
-    DiceState d;
-    for (int i = 0; i < NUM_DICE; ++i) {
-        d.value[static_cast<std::size_t>(i)] = table.GetDie(i).GetValue();
-        d.state[static_cast<std::size_t>(i)] = table.GetDie(i).GetState();
-    }
-    return d;
-}
-
 CPoint Inside(const CRect& r, ByteReader& in) {
     return {r.left + in.Below(r.Width()), r.top + in.Below(r.Height())};
-}
-
-// Checks what the table-wide invariants cannot see: the contract of the one
-// event that just ran, and values that must stay in their ranges.
-std::string CheckEvent(int kind, const FuzzTable& table, int rollsBefore, int playerBefore,
-                       const DiceState& diceBefore, int fiveKindsBefore, int invalidations,
-                       bool clickHitsSomething) {
-    const DiceState dice = DiceOf(table);
-    for (int i = 0; i < NUM_DICE; ++i) {
-        const int v = dice.value[static_cast<std::size_t>(i)];
-        const int s = dice.state[static_cast<std::size_t>(i)];
-        if (v < 1 || v > 6) {
-            return "die " + std::to_string(i) + " shows " + std::to_string(v);
-        }
-        if (s != DIE_FRESH && s != DIE_ROLLED && s != DIE_HELD) {
-            return "die " + std::to_string(i) + " in state " + std::to_string(s);
-        }
-    }
-    if (GetFiveKindCount() < fiveKindsBefore) {
-        return "five-of-a-kind count went down";
-    }
-    const int last = GetLastCategory();
-    // 16 means nothing has scored yet; no computed row ever scores.
-    if (last != LAST_CATEGORY_NONE && (last < 0 || last >= NUM_CATEGORIES || IsComputedRow(last))) {
-        return "last category " + std::to_string(last);
-    }
-    for (int k = 0; k < MAX_PLAYERS; ++k) {
-        if (table.GetTotal(k).GetLabel() != table.GetName(k)) {
-            return "totals label " + std::to_string(k) + " differs from the name";
-        }
-    }
-
-    switch (kind) {
-    case ROLL:
-        if (rollsBefore == MAX_ROLLS) {
-            if (invalidations != 0 || table.GetRolls() != MAX_ROLLS || dice != diceBefore) {
-                return "a fourth roll changed something";
-            }
-            break;
-        }
-        if (invalidations != 1 || table.GetRolls() != rollsBefore + 1) {
-            return "a roll did not count once and repaint once";
-        }
-        for (std::size_t i = 0; i < NUM_DICE; ++i) {
-            const bool held = diceBefore.state[i] == DIE_HELD;
-            if (held ? dice.value[i] != diceBefore.value[i] || dice.state[i] != DIE_HELD
-                     : dice.state[i] != DIE_ROLLED) {
-                return "die " + std::to_string(i) + " wrongly rolled or held";
-            }
-        }
-        break;
-    case NEXT_PLAYER: {
-        const int players = table.GetPlayers();
-        const int expected = players < 2 ? playerBefore : (playerBefore + 1) % players;
-        if (table.GetCurPlayer() != expected) {
-            return "turn passed to player " + std::to_string(table.GetCurPlayer());
-        }
-        break;
-    }
-    case FORCE_FACES:
-        break;
-    default: // the left clicks
-        if (!clickHitsSomething && (invalidations != 0 || table.GetRolls() != rollsBefore ||
-                                    table.GetCurPlayer() != playerBefore || dice != diceBefore)) {
-            return "a click on nothing changed the table";
-        }
-        break;
-    }
-    return {};
 }
 
 } // namespace
@@ -171,19 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::array<bool, MAX_PLAYERS> hasScored{};
     for (int event = 0; !in.AtEnd(); ++event) {
-        const table_invariants::Snapshot before = table_invariants::Take(table);
-        const int rollsBefore = table.GetRolls();
-        const int playerBefore = table.GetCurPlayer();
-        const DiceState diceBefore = DiceOf(table);
-        const int fiveKindsBefore = GetFiveKindCount();
+        const table_invariants::Snapshot snapshot = table_invariants::Take(table);
+        const event_checks::Before before = event_checks::TakeBefore(table);
         table.invalidations = 0;
 
         const int kind = in.Below(EVENT_KINDS);
         CPoint point{};
-        bool isClick = true;
         switch (kind) {
         case ROLL:
-            isClick = false;
             table.OnRButtonDown(0, {});
             break;
         case CLICK_RAW: {
@@ -208,34 +119,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             point = Inside(table.GetNameRect(), in);
             break;
         case FORCE_FACES:
-            isClick = false;
             for (int i = 0; i < NUM_DICE; ++i) {
                 table.ForceFace(i, in.Below(8));
             }
             break;
         default:
-            isClick = false;
             table.NextPlayer();
             break;
         }
 
-        bool hitsSomething = false;
-        if (isClick) {
-            hitsSomething =
-                table.GetNameRect().PtInRect(point) || table_invariants::ClickScores(table, point);
-            for (int i = 0; i < NUM_DICE; ++i) {
-                hitsSomething = hitsSomething || table.GetDie(i).HitTest(point);
-            }
-            if (table_invariants::ClickScores(table, point)) {
+        std::string broken;
+        if (kind >= CLICK_RAW && kind <= CLICK_NAME) {
+            const event_checks::ClickTarget target = event_checks::TargetOf(table, point);
+            if (target.scores) {
                 hasScored[static_cast<std::size_t>(table.GetCurPlayer())] = true;
             }
             table.OnLButtonDown(0, point);
+            broken = event_checks::CheckClick(table, before, target, table.invalidations);
+        } else if (kind == ROLL) {
+            broken = event_checks::CheckRoll(table, before, table.invalidations);
+        } else if (kind == NEXT_PLAYER) {
+            broken = event_checks::CheckNextPlayer(table, before);
         }
-
-        std::string broken = table_invariants::Check(table, before, hasScored);
         if (broken.empty()) {
-            broken = CheckEvent(kind, table, rollsBefore, playerBefore, diceBefore, fiveKindsBefore,
-                                table.invalidations, hitsSomething);
+            broken = table_invariants::Check(table, snapshot, hasScored);
+        }
+        if (broken.empty()) {
+            broken = event_checks::CheckRanges(table, before);
         }
         if (!broken.empty()) {
             Fail(event, broken);
