@@ -1,6 +1,7 @@
 #include "platform/App.h"
 
 #include <QApplication>
+#include <QThread>
 
 namespace {
 
@@ -46,6 +47,11 @@ CWnd* AfxGetMainWnd() {
     return pApp != nullptr ? pApp->m_pMainWnd : nullptr;
 }
 
+// Qt remembers a quit asked for while no loop runs and ends the next loop
+// at once, a dialog's included; Run() needs none then, as it does not start
+// without a main window.
 void AfxPostQuitMessage(int nExitCode) {
-    QCoreApplication::exit(nExitCode);
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(nExitCode);
+    }
 }

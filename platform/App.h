@@ -31,5 +31,6 @@ public:
 CWinApp* AfxGetApp();
 // The application's main window, or null.
 CWnd* AfxGetMainWnd();
-// Ends the running message loop with the given exit code.
+// Ends the running message loop with the given exit code; nothing when no
+// loop runs.
 void AfxPostQuitMessage(int nExitCode);

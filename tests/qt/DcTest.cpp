@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace frametest;
 
 namespace {
@@ -44,6 +46,10 @@ struct RectCase {
     const char* name;
     bool hollow;
 };
+
+void PrintTo(const RectCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DcRectangle : public DcTest, public ::testing::WithParamInterface<RectCase> {};
 

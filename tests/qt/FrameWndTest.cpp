@@ -7,8 +7,11 @@
 
 #include "platform/App.h"
 
+#include <QEventLoop>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 #include <memory>
 #include <string>
@@ -51,6 +54,10 @@ struct MouseCase {
     std::vector<UINT> messages;
     UINT firstFlags;
 };
+
+void PrintTo(const MouseCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FrameMouse : public ::testing::TestWithParam<MouseCase> {};
 
@@ -154,6 +161,23 @@ TEST(FrameWnd, DestroyingMainWindowEndsMessageLoop) {
     QTimer::singleShot(0, frame->GetWidget(), [widget = frame->GetWidget()] { widget->close(); });
     EXPECT_EQ(app->Run(), 0);
     EXPECT_EQ(app->m_pMainWnd, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    app->m_pMainWnd = previous;
+}
+
+// No loop runs, so there is nothing to end, and a later loop (a dialog's)
+// must run normally.
+TEST(FrameWnd, DestroyingMainWindowOutsideTheLoopLeavesLaterLoopsAlone) {
+    CWinApp* app = AfxGetApp();
+    ASSERT_NE(app, nullptr);
+    CWnd* previous = app->m_pMainWnd;
+    TestFrame* frame = TestFrame::Make();
+    app->m_pMainWnd = frame;
+    frame->DestroyWindow();
+    EXPECT_EQ(app->m_pMainWnd, nullptr);
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [&loop] { loop.exit(5); });
+    EXPECT_EQ(loop.exec(), 5);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     app->m_pMainWnd = previous;
 }

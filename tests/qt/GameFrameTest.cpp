@@ -1,0 +1,158 @@
+// The main window: its construction around the player-entry dialog, and
+// presses, right presses and double clicks going through the real window and
+// its message table into the game.
+
+#include "FrameTestSupport.h"
+#include "GameFrameDriver.h"
+
+#include "game/Random.h"
+#include "game/Scoring.h"
+#include "ui/GameApp.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <array>
+#include <string>
+
+using namespace frametest;
+using namespace gametest;
+
+namespace {
+
+constexpr RECT kNameBox{20, 50, 150, 70};
+
+POINT Centre(const CRect& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+class GameFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetScoringStateForTesting();
+        SeedRandom(7);
+    }
+    void TearDown() override {
+        EndGame(m_pGame);
+        ResetScoringStateForTesting();
+    }
+
+    TestGameFrame& Start(const DialogAnswer& answer) {
+        m_pGame = MakeGame(answer);
+        return *m_pGame;
+    }
+    void Left(POINT at) { Press(*m_pGame, Qt::LeftButton, at); }
+    void Right() { Press(*m_pGame, Qt::RightButton, POINT{300, 500}); }
+    POINT DieCentre(int i) const { return Centre(m_pGame->GetDie(i).GetRect()); }
+
+    TestGameFrame* m_pGame = nullptr;
+};
+
+TEST_F(GameFrameTest, StartUpAsksForPlayersBeforeTheWindowIsShown) {
+    DialogSeen seen;
+    const DialogAnswerer answerer({{"Ann"}}, &seen);
+    ASSERT_TRUE(theApp.InitInstance());
+    auto* frame = dynamic_cast<CGameFrame*>(theApp.m_pMainWnd);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(seen.shown);
+    EXPECT_TRUE(seen.frameHidden);
+    EXPECT_TRUE(seen.frameDisabled);
+    EXPECT_TRUE(frame->IsWindowVisible());
+    EXPECT_TRUE(frame->IsWindowEnabled());
+    EXPECT_EQ(frame->GetPlayers(), 1);
+    EXPECT_EQ(frame->GetName(0), "Ann");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame->GetWidget()));
+    EXPECT_EQ(PixelAt(*frame, 330, 10), RGB(192, 255, 192));
+
+    frame->GetWidget()->close();
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct StartCase {
+    const char* name;
+    DialogAnswer answer;
+    int players;
+    std::array<std::string, 4> names;
+};
+
+void PrintTo(const StartCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class GameFrameStart : public GameFrameTest, public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(GameFrameStart, TakesPlayersAndNamesFromTheDialog) {
+    const StartCase& c = GetParam();
+    const CGameFrame& game = Start(c.answer);
+    EXPECT_EQ(game.GetPlayers(), c.players);
+    EXPECT_EQ(game.GetCurPlayer(), 0);
+    EXPECT_EQ(game.GetRolls(), 0);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(game.GetName(k), c.names.at(static_cast<std::size_t>(k))) << k;
+        EXPECT_EQ(game.GetTotal(k).GetLabel(), game.GetName(k)) << k;
+        EXPECT_EQ(game.GetSheet(k) != nullptr, k < c.players) << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, GameFrameStart,
+    ::testing::Values(
+        StartCase{"OnePlayer", {{"Ann"}}, 1, {"Ann", "", "", ""}},
+        StartCase{"FourPlayers", {{"Ann", "Bob", "Cy", "Di"}}, 4, {"Ann", "Bob", "Cy", "Di"}},
+        StartCase{"CancelledAtOnce", {{}, true}, 1, {"Single Player", "", "", ""}},
+        StartCase{
+            "CancelledWithALaterName", {{"", "Bob"}, true}, 1, {"Single Player", "Bob", "", ""}},
+        StartCase{"NonAsciiName", {{"Zoë", "Łukasz"}}, 2, {"Zoë", "Łukasz", "", ""}}),
+    [](const auto& c) { return std::string(c.param.name); });
+
+TEST_F(GameFrameTest, RightPressRollsAndLeftPressHoldsAndReleasesADie) {
+    TestGameFrame& game = Start({{"Ann"}});
+    Right();
+    EXPECT_EQ(game.GetRolls(), 1);
+    const CRect home = game.GetDie(2).GetRect();
+    Left(DieCentre(2));
+    EXPECT_EQ(game.GetDie(2).GetState(), DIE_HELD);
+    EXPECT_EQ(game.GetDie(2).GetRect().left, home.left + 50);
+    Left(DieCentre(2));
+    EXPECT_EQ(game.GetDie(2).GetState(), DIE_ROLLED);
+    EXPECT_EQ(game.GetDie(2).GetRect(), home);
+}
+
+// The second press of a fast double click is a double-click message, which
+// the window does not handle.
+TEST_F(GameFrameTest, DoubleClickTogglesADieOnceAndDoubleRightClickRollsOnce) {
+    TestGameFrame& game = Start({{"Ann"}});
+    const CRect home = game.GetDie(0).GetRect();
+    DoubleClick(game, Qt::LeftButton, DieCentre(0));
+    EXPECT_EQ(game.GetDie(0).GetState(), DIE_HELD);
+    EXPECT_EQ(game.GetDie(0).GetRect().left, home.left + 50);
+    DoubleClick(game, Qt::RightButton, POINT{300, 500});
+    EXPECT_EQ(game.GetRolls(), 1);
+}
+
+TEST_F(GameFrameTest, NameBoxPassesTheTurnKeepingRollsAndHeldDice) {
+    TestGameFrame& game = Start({{"Ann", "Bob"}});
+    Right();
+    Left(DieCentre(4));
+    Left(POINT{kNameBox.left + 5, kNameBox.top + 5});
+    EXPECT_EQ(game.GetCurPlayer(), 1);
+    EXPECT_EQ(game.GetRolls(), 1);
+    EXPECT_EQ(game.GetDie(4).GetState(), DIE_HELD);
+}
+
+TEST_F(GameFrameTest, ScoringClickEndsTheTurnThroughTheWindow) {
+    TestGameFrame& game = Start({{"Ann", "Bob"}});
+    Right();
+    Left(DieCentre(1));
+    game.SetDice("2 2 3 3 3");
+    Left(Centre(game.GetSheet(0)->GetBox(CAT_FULL_HOUSE).GetRect()));
+    EXPECT_EQ(game.GetSheet(0)->GetBox(CAT_FULL_HOUSE).GetScore(), 25);
+    EXPECT_EQ(game.GetTotal(0).GetScore(), 25);
+    EXPECT_EQ(game.GetRolls(), 0);
+    EXPECT_EQ(game.GetDie(1).GetState(), DIE_FRESH);
+    EXPECT_EQ(game.GetCurPlayer(), 1);
+}
+
+} // namespace

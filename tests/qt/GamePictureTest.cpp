@@ -1,0 +1,390 @@
+// The main window's picture, checked two ways: the drawing record compared
+// element by element with the picture the game should show in a few states,
+// and pixels of the rendered client picture.
+
+#include "FrameTestSupport.h"
+#include "GameFrameDriver.h"
+
+#include "game/Random.h"
+#include "game/Scoring.h"
+#include "platform/Dc.h"
+#include "platform/DrawRecord.h"
+#include "platform/Gdi.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace frametest;
+using namespace gametest;
+
+namespace {
+
+constexpr COLORREF kBackground = RGB(200, 200, 255);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kBand = RGB(192, 255, 192);
+constexpr COLORREF kBoxFill = RGB(125, 250, 250);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+// The smallest client area the window gets: where the window system reports
+// no frame, 380 x 590 less a standard border and caption.
+constexpr RECT kClient{0, 0, 364, 551};
+constexpr RECT kRollBox{20, 400, 70, 420};
+constexpr RECT kNameBox{20, 50, 150, 70};
+const std::string kTitleBand = "Dorvanex by Harvelo" + std::string(14, ' ');
+
+struct Font {
+    std::string face;
+    int height;
+    bool bold;
+};
+
+Font SystemFont() {
+    const auto* font = static_cast<const CFont*>(GetStockObject(SYSTEM_FONT));
+    return {font->GetFaceName(), font->GetPixelHeight(), font->IsBold()};
+}
+const Font kTitleFont{"Times new Roman", 34, false};
+const Font kDieFont{"Times new Roman", 32, false};
+
+DrawOp Text(DrawContext context, int x, int y, std::string text, const Font& font, COLORREF color,
+            COLORREF bk, int mode) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Text;
+    op.context = context;
+    op.rect = RECT{x, y, 0, 0};
+    op.text = std::move(text);
+    op.fontFace = font.face;
+    op.fontHeight = font.height;
+    op.fontBold = font.bold;
+    op.textColor = color;
+    op.bkColor = bk;
+    op.bkMode = mode;
+    return op;
+}
+
+DrawOp Rect(DrawContext context, RECT r, bool hollow, COLORREF brush = 0) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Rectangle;
+    op.context = context;
+    op.rect = r;
+    op.hollowBrush = hollow;
+    op.color = hollow ? 0 : brush;
+    return op;
+}
+
+RECT ToRect(const CRect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+void AddBox(std::vector<DrawOp>& ops, const CScoreBox& box) {
+    const CRect& r = box.GetRect();
+    ops.push_back(Rect(DrawContext::Window, ToRect(r), false, kBoxFill));
+    if (box.GetScore() != -1) {
+        ops.push_back(Text(DrawContext::Window, r.left + 4, r.top + 2,
+                           std::to_string(box.GetScore()), SystemFont(), kBlack, kWhite,
+                           TRANSPARENT));
+    }
+    ops.push_back(Text(DrawContext::Window, r.right + 4, r.top + 2, box.GetLabel(), SystemFont(),
+                       kBlack, kWhite, TRANSPARENT));
+}
+
+// The whole picture of a full repaint, in drawing order.
+std::vector<DrawOp> PictureOf(const CGameFrame& game) {
+    std::vector<DrawOp> ops;
+    DrawOp erase;
+    erase.kind = DrawOp::Kind::Erase;
+    game.GetClientRect(&erase.rect);
+    erase.color = kBackground;
+    ops.push_back(erase);
+    ops.push_back(Text(DrawContext::Paint, 2, 2, kTitleBand, kTitleFont, kBlue, kBand, OPAQUE));
+    for (int i = 0; i < NUM_DICE; ++i) {
+        const CRect& r = game.GetDie(i).GetRect();
+        ops.push_back(Rect(DrawContext::Window, ToRect(r), true));
+        ops.push_back(Text(DrawContext::Window, r.left + 8, r.top + 1,
+                           std::to_string(game.GetDie(i).GetValue()), kDieFont, kBlack, kWhite,
+                           TRANSPARENT));
+    }
+    for (int row = 0; row < NUM_CATEGORIES; ++row) {
+        AddBox(ops, game.GetSheet(game.GetCurPlayer())->GetBox(row));
+    }
+    ops.push_back(Text(DrawContext::Paint, 24, 402, "Roll " + std::to_string(game.GetRolls()),
+                       SystemFont(), kBlue, kBand, TRANSPARENT));
+    ops.push_back(Rect(DrawContext::Paint, kRollBox, true));
+    ops.push_back(Rect(DrawContext::Paint, kNameBox, true));
+    ops.push_back(Text(DrawContext::Paint, 24, 52, game.GetName(game.GetCurPlayer()), SystemFont(),
+                       kBlue, kBand, TRANSPARENT));
+    for (int k = 0; k < 4; ++k) {
+        if (!game.GetName(k).empty()) {
+            AddBox(ops, game.GetTotal(k));
+        }
+    }
+    return ops;
+}
+
+std::string Describe(const DrawOp& op) {
+    std::ostringstream out;
+    out << (op.context == DrawContext::Paint ? "paint " : "window ");
+    switch (op.kind) {
+    case DrawOp::Kind::Erase:
+        out << "erase (" << op.rect.left << "," << op.rect.top << "," << op.rect.right << ","
+            << op.rect.bottom << ") " << ColorName(op.color);
+        break;
+    case DrawOp::Kind::Rectangle:
+        out << "rectangle (" << op.rect.left << "," << op.rect.top << "," << op.rect.right << ","
+            << op.rect.bottom << ") " << (op.hollowBrush ? "hollow" : ColorName(op.color));
+        break;
+    case DrawOp::Kind::Text:
+        out << "text '" << op.text << "' at (" << op.rect.left << "," << op.rect.top << ") "
+            << op.fontFace << "/" << op.fontHeight << (op.fontBold ? " bold " : " ")
+            << ColorName(op.textColor) << " on " << ColorName(op.bkColor)
+            << (op.bkMode == OPAQUE ? " opaque" : " transparent");
+        break;
+    }
+    return out.str();
+}
+
+void ExpectPicture(const std::vector<DrawOp>& drawn, const std::vector<DrawOp>& expected) {
+    const std::size_t n = std::max(drawn.size(), expected.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string got = i < drawn.size() ? Describe(drawn[i]) : "(nothing)";
+        const std::string want = i < expected.size() ? Describe(expected[i]) : "(nothing)";
+        EXPECT_EQ(got, want) << "element " << i;
+    }
+}
+
+class GamePicture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetScoringStateForTesting();
+        SeedRandom(11);
+    }
+    void TearDown() override {
+        EndGame(m_pGame);
+        ResetScoringStateForTesting();
+    }
+
+    TestGameFrame& Start(const DialogAnswer& answer) {
+        m_pGame = MakeGame(answer);
+        m_pGame->SetDrawRecord(&m_record);
+        return *m_pGame;
+    }
+    // Repaints the whole window and returns what was drawn.
+    const std::vector<DrawOp>& Paint() {
+        m_record.Clear();
+        m_pGame->GetWidget()->update();
+        Repaint(*m_pGame);
+        return m_record.Ops();
+    }
+    COLORREF Pixel(int x, int y) const { return PixelAt(*m_pGame, x, y); }
+
+    TestGameFrame* m_pGame = nullptr;
+    CDrawRecord m_record;
+};
+
+// A game state reached through the window: presses on the frame, with the
+// dice set where a test needs particular faces.
+struct PictureCase {
+    const char* name;
+    DialogAnswer answer;
+    std::function<void(TestGameFrame&)> play;
+};
+
+void PrintTo(const PictureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+void RightPress(TestGameFrame& game) {
+    Press(game, Qt::RightButton, POINT{300, 520});
+}
+void LeftPress(TestGameFrame& game, const CRect& r) {
+    Press(game, Qt::LeftButton, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+void ScoreTurn(TestGameFrame& game, const std::string& faces, int row) {
+    RightPress(game);
+    game.SetDice(faces);
+    LeftPress(game, game.GetSheet(game.GetCurPlayer())->GetBox(row).GetRect());
+}
+
+class GamePictureStates : public GamePicture, public ::testing::WithParamInterface<PictureCase> {};
+
+TEST_P(GamePictureStates, DrawsEveryElementInOrder) {
+    TestGameFrame& game = Start(GetParam().answer);
+    if (GetParam().play) {
+        GetParam().play(game);
+    }
+    ExpectPicture(Paint(), PictureOf(game));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, GamePictureStates,
+    ::testing::Values(PictureCase{"NewGame", {{"Ann"}}, nullptr},
+                      PictureCase{"AfterTwoRolls",
+                                  {{"Ann"}},
+                                  [](TestGameFrame& g) {
+                                      RightPress(g);
+                                      RightPress(g);
+                                  }},
+                      PictureCase{"HeldDice",
+                                  {{"Ann"}},
+                                  [](TestGameFrame& g) {
+                                      RightPress(g);
+                                      LeftPress(g, g.GetDie(1).GetRect());
+                                      LeftPress(g, g.GetDie(3).GetRect());
+                                  }},
+                      // Empty rows, scored rows, a combination left at 0, the five-of-a-kind
+                      // row tried in vain, and the computed rows with their sums.
+                      PictureCase{"EveryKindOfRow",
+                                  {{"Ann"}},
+                                  [](TestGameFrame& g) {
+                                      ScoreTurn(g, "3 3 3 1 2", 2);
+                                      ScoreTurn(g, "2 2 3 3 3", CAT_FULL_HOUSE);
+                                      ScoreTurn(g, "1 2 3 5 6", CAT_LARGE_STRAIGHT);
+                                      ScoreTurn(g, "1 1 2 2 3", CAT_FIVE_KIND);
+                                      ScoreTurn(g, "6 6 6 6 6", 5);
+                                  }},
+                      PictureCase{"FourPlayersSecondToPlay",
+                                  {{"Ann", "Bob", "Cy", "Di"}},
+                                  [](TestGameFrame& g) {
+                                      ScoreTurn(g, "4 4 4 4 1", CAT_CHANCE);
+                                      RightPress(g);
+                                  }},
+                      PictureCase{"LongName", {{"Bartholomew Featherstonehaugh-Smythe"}}, nullptr},
+                      PictureCase{"CancelledWithALaterName", {{"", "Bob"}, true}, nullptr}),
+    [](const auto& c) { return std::string(c.param.name); });
+
+// A few elements spelled out, so the comparison above does not rest on the
+// state alone.
+TEST_F(GamePicture, CounterNameAndTotalsStandWhereTheyBelong) {
+    TestGameFrame& game = Start({{"Ann", "Bob"}});
+    RightPress(game);
+    RightPress(game);
+    LeftPress(game, game.GetDie(0).GetRect());
+    const auto& ops = Paint();
+    auto find = [&](const std::string& text) {
+        for (const DrawOp& op : ops) {
+            if (op.kind == DrawOp::Kind::Text && op.text == text) {
+                return Describe(op);
+            }
+        }
+        return std::string("(not drawn)");
+    };
+    const Font sys = SystemFont();
+    EXPECT_EQ(find("Roll 2"), Describe(Text(DrawContext::Paint, 24, 402, "Roll 2", sys, kBlue,
+                                            kBand, TRANSPARENT)));
+    EXPECT_EQ(find("Ann"),
+              Describe(Text(DrawContext::Paint, 24, 52, "Ann", sys, kBlue, kBand, TRANSPARENT)));
+    EXPECT_EQ(find("Bob"), Describe(Text(DrawContext::Window, 279, 127, "Bob", sys, kBlack, kWhite,
+                                         TRANSPARENT)));
+    EXPECT_EQ(find("Grand Total"), Describe(Text(DrawContext::Window, 194, 527, "Grand Total", sys,
+                                                 kBlack, kWhite, TRANSPARENT)));
+    EXPECT_EQ(Describe(ops.at(2)), Describe(Rect(DrawContext::Window, {70, 100, 105, 135}, true)));
+}
+
+TEST_F(GamePicture, EverythingLiesInsideTheClientArea) {
+    Start({{"Ann", "Bob", "Cy", "Di"}});
+    const auto& ops = Paint();
+    for (const DrawOp& op : ops) {
+        if (op.kind == DrawOp::Kind::Erase) {
+            continue;
+        }
+        if (op.kind == DrawOp::Kind::Text && op.context == DrawContext::Paint && op.rect.top == 2) {
+            continue; // the title band's trailing blanks may run past the edge
+        }
+        EXPECT_LE(op.rect.right, kClient.right) << Describe(op);
+        EXPECT_LE(op.rect.bottom, kClient.bottom) << Describe(op);
+    }
+}
+
+TEST_F(GamePicture, BackgroundBoxFillAndTitleBandReachingPastTheTitle) {
+    Start({{"Ann"}});
+    const auto& ops = Paint();
+    EXPECT_EQ(Pixel(90, 380), kBackground);
+    EXPECT_EQ(Pixel(147, 117), kBoxFill); // inside the empty "Ones" box
+    EXPECT_EQ(Pixel(120, 100), kBlack);   // its outline
+
+    const DrawOp& title = ops.at(1);
+    QFont font(QString::fromStdString(title.fontFace));
+    font.setPixelSize(title.fontHeight);
+    const int titleEnd = 2 + QFontMetrics(font).horizontalAdvance("Dorvanex by Harvelo");
+    const int bandEnd = std::min<int>(title.rect.right, kClient.right);
+    ASSERT_GT(bandEnd, titleEnd + 30);
+    EXPECT_EQ(Pixel(titleEnd + 10, title.rect.top), kBand);
+    EXPECT_EQ(Pixel(bandEnd - 1, title.rect.bottom - 1), kBand);
+    EXPECT_EQ(Pixel(titleEnd + 10, title.rect.bottom), kBackground);
+    EXPECT_EQ(Pixel(1, 10), kBackground);
+}
+
+TEST_F(GamePicture, HeldDieIsOutlinedFiftyPixelsRight) {
+    TestGameFrame& game = Start({{"Ann"}});
+    LeftPress(game, game.GetDie(0).GetRect());
+    Paint();
+    EXPECT_EQ(Pixel(20, 100), kBackground);
+    EXPECT_EQ(Pixel(70, 100), kBlack);
+    EXPECT_EQ(Pixel(104, 134), kBlack);
+    EXPECT_EQ(Pixel(71, 133), kBackground); // hollow inside
+    EXPECT_EQ(Pixel(20, 150), kBlack);      // die 1 stays home
+}
+
+TEST_F(GamePicture, LongNameRunsPastTheNameBox) {
+    Start({{"Bartholomew Featherstonehaugh-Smythe"}});
+    Paint();
+    bool inkPastBox = false;
+    for (int x = kNameBox.right + 1; x < kClient.right && !inkPastBox; ++x) {
+        for (int y = 52; y < 68; ++y) {
+            const COLORREF c = Pixel(x, y);
+            inkPastBox = inkPastBox || (GetBValue(c) > 200 && GetRValue(c) < 100);
+        }
+    }
+    EXPECT_TRUE(inkPastBox);
+}
+
+// When only part of the window is repainted, the paint context's elements
+// change only inside that part, while the dice and boxes are drawn whole.
+TEST_F(GamePicture, PartialRepaintRedrawsOnlyThePartButDiceAndBoxesWhole) {
+    TestGameFrame& game = Start({{"Ann", "Bob"}});
+    Paint();
+    const QImage before = Picture(game).copy();
+
+    game.NextPlayer();
+    game.SetRolls(2);
+    game.HoldDie(0);
+    const QRect part(0, 0, 364, 75);
+    m_record.Clear();
+    game.GetWidget()->repaint(part);
+    const QImage partial = Picture(game).copy();
+    ASSERT_FALSE(m_record.Ops().empty());
+    EXPECT_EQ(Describe(m_record.Ops().front()), "paint erase (0,0,364,75) RGB(200,200,255)");
+
+    Paint();
+    const QImage after = Picture(game).copy();
+
+    // Inside the part: the new name over a fresh background, as a full repaint.
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        for (int x = part.left(); x <= part.right(); ++x) {
+            ASSERT_EQ(partial.pixel(x, y), after.pixel(x, y)) << x << "," << y;
+        }
+    }
+    // Outside it: the old roll counter is still there.
+    for (int y = kRollBox.top; y < kRollBox.bottom; ++y) {
+        for (int x = kRollBox.left; x < kRollBox.right; ++x) {
+            ASSERT_EQ(partial.pixel(x, y), before.pixel(x, y)) << x << "," << y;
+        }
+    }
+    EXPECT_NE(before.copy(20, 400, 50, 20), after.copy(20, 400, 50, 20));
+    // The held die is drawn whole at its new place, and nothing erased the
+    // old one.
+    for (const QPoint p : {QPoint(70, 100), QPoint(104, 134), QPoint(70, 134), QPoint(104, 100)}) {
+        EXPECT_EQ(QColor(partial.pixel(p)), QColor(Qt::black)) << p.x() << "," << p.y();
+    }
+    EXPECT_EQ(QColor(partial.pixel(20, 120)), QColor(Qt::black));
+    EXPECT_EQ(QColor(after.pixel(20, 120)), QColor(200, 200, 255));
+}
+
+} // namespace

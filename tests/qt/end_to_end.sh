@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# End-to-end check of the real program on a private X server: answers the
+# player-entry dialog with keys, plays by mouse in the main window and checks
+# pixels of screenshots.
+#
+#   end_to_end.sh PROGRAM WORK_DIR
+#
+# Exits 77 (skipped) when Xvfb is not installed.
+set -euo pipefail
+
+program=${1:?usage: end_to_end.sh PROGRAM WORK_DIR}
+work=${2:?usage: end_to_end.sh PROGRAM WORK_DIR}
+
+if ! command -v Xvfb >/dev/null; then
+    echo "Xvfb is not installed; skipping"
+    exit 77
+fi
+for tool in xdotool xdpyinfo import convert; do
+    command -v "$tool" >/dev/null || { echo "missing: $tool"; exit 1; }
+done
+
+mkdir -p "$work"
+rm -f "$work"/*.png
+
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY=":$display"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+window_named() {
+    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+# pixel X Y FILE: the colour as "R,G,B".
+pixel() {
+    convert "$3" -format '%[fx:int(255*p{'"$1,$2"'}.r)],%[fx:int(255*p{'"$1,$2"'}.g)],%[fx:int(255*p{'"$1,$2"'}.b)]' info:
+}
+
+# expect_pixel X Y R,G,B WHAT: a pixel of the last screenshot.
+expect_pixel() {
+    local got
+    got=$(pixel "$1" "$2" "$shot")
+    [ "$got" = "$3" ] || fail "pixel ($1,$2) of $(basename "$shot") is $got, expected $3 ($4)"
+    echo "ok: ($1,$2) $3 $4"
+}
+
+# count_ink X Y W H FILE KIND: pixels in the area that are blue ink or dark ink.
+count_ink() {
+    convert "$5" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- |
+        awk -v kind="$6" -F'[(),]' 'NR > 1 {
+            r = $3; g = $4; b = $5
+            if (kind == "blue" && b > 200 && r < 120 && g < 120) n++
+            if (kind == "dark" && r < 90 && g < 90 && b < 90) n++
+        } END { print n + 0 }'
+}
+
+shoot() {
+    sleep 0.7
+    shot="$work/$1"
+    import -window "$main" "$shot"
+}
+
+click() {
+    xdotool mousemove --window "$main" "$1" "$2" click "$3"
+    sleep 0.5
+}
+
+"$program" >"$work/game.log" 2>&1 &
+game_pid=$!
+
+dialog=$(window_named "Dorvanex Player Entry")
+[ -n "$dialog" ] || fail "the player-entry dialog did not open"
+[ -z "$(xdotool search --onlyvisible --name '^Dorvanex by Harvelo$' 2>/dev/null)" ] ||
+    fail "the main window is visible while the dialog is open"
+sleep 0.5
+xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+xdotool key --delay 150 alt+1 Tab Tab
+xdotool type --delay 60 "Ann"
+xdotool key Return
+
+main=$(window_named "Dorvanex by Harvelo")
+[ -n "$main" ] || fail "the main window did not open"
+geometry=$(xdotool getwindowgeometry "$main")
+echo "$geometry"
+grep -q "Geometry: 364x551" <<<"$geometry" || fail "client area is not 364 x 551"
+
+# New game: background, the title band past the title, an empty box's fill,
+# die 0 at home.
+shoot new.png
+expect_pixel 90 380 "200,200,255" "background"
+expect_pixel 340 10 "192,255,192" "title band past the title"
+expect_pixel 147 117 "125,250,250" "fill of the empty Ones box"
+expect_pixel 20 100 "0,0,0" "die 0 at home"
+
+# A right click rolls; a left click holds die 0.
+click 300 300 3
+click 37 117 1
+shoot held.png
+expect_pixel 20 100 "200,200,255" "die 0 gone from home"
+expect_pixel 70 100 "0,0,0" "die 0 held 50 pixels right"
+expect_pixel 104 134 "0,0,0" "held die's far corner"
+[ "$(count_ink 22 401 46 17 "$shot" blue)" -gt 10 ] || fail "no blue roll counter"
+[ "$(count_ink 227 102 46 16 "$shot" dark)" -eq 0 ] || fail "Ann's total shows a number before scoring"
+
+# A left click on "Chance" scores the dice and ends the turn.
+click 135 485 1
+shoot scored.png
+expect_pixel 20 100 "0,0,0" "die 0 home again"
+expect_pixel 70 100 "200,200,255" "held place empty"
+[ "$(count_ink 227 102 46 16 "$shot" dark)" -gt 5 ] || fail "Ann's total shows no number"
+[ "$(count_ink 122 477 26 16 "$shot" dark)" -gt 5 ] || fail "the Chance box shows no number"
+
+kill -0 "$game_pid" 2>/dev/null || fail "the game has exited"
+echo "end-to-end run passed; screenshots in $work"
