@@ -1,0 +1,15 @@
+#pragma once
+
+// The game's main window for the offscreen benchmarks: four players named
+// through the real player-entry dialog, a round already played so the
+// sheets and totals hold numbers, shown and painted.
+
+class CGameFrame;
+
+namespace bench {
+
+// The application's main window; EndGame closes it.
+CGameFrame* MakeFourPlayerGame();
+void EndGame(CGameFrame* pFrame);
+
+} // namespace bench

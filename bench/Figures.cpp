@@ -1,0 +1,110 @@
+#include "bench/Figures.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+namespace bench {
+namespace {
+
+struct Published {
+    double medianNs = 0;
+    double p99Ns = 0;
+};
+
+std::map<std::string, Published>& Registry() {
+    static std::map<std::string, Published> registry;
+    return registry;
+}
+
+// Nearest rank on sorted samples.
+double Percentile(const std::vector<std::int64_t>& sorted, double p) {
+    const auto n = sorted.size();
+    auto rank = static_cast<std::size_t>(p * static_cast<double>(n) + 0.999999);
+    rank = std::clamp<std::size_t>(rank, 1, n);
+    return static_cast<double>(sorted[rank - 1]);
+}
+
+std::string Format(double value, Figure::Unit unit) {
+    char text[32];
+    if (unit == Figure::Unit::Kibibytes) {
+        std::snprintf(text, sizeof text, "%.1f MiB", value / 1024.0);
+    } else if (value < 1e3) {
+        std::snprintf(text, sizeof text, "%.0f ns", value);
+    } else if (value < 1e6) {
+        std::snprintf(text, sizeof text, "%.2f us", value / 1e3);
+    } else {
+        std::snprintf(text, sizeof text, "%.3f ms", value / 1e6);
+    }
+    return text;
+}
+
+} // namespace
+
+void Samples::Publish(benchmark::State& state, const std::string& key) {
+    if (m_ns.empty()) {
+        return;
+    }
+    std::sort(m_ns.begin(), m_ns.end());
+    const Published result{Percentile(m_ns, 0.5), Percentile(m_ns, 0.99)};
+    state.counters["median_us"] = result.medianNs / 1e3;
+    state.counters["p99_us"] = result.p99Ns / 1e3;
+    Registry()[key] = result;
+}
+
+void PrintFigureTable(const std::vector<Figure>& figures) {
+    std::printf("\n%-44s %12s   %-40s %12s %8s   %-12s %s\n", "FIGURE", "VALUE", "FLOOR", "FLOOR",
+                "RATIO", "GOAL", "");
+    for (const Figure& f : figures) {
+        const std::string ratio = f.floor > 0 ? [&] {
+            char text[16];
+            std::snprintf(text, sizeof text, "%.2fx", f.value / f.floor);
+            return std::string(text);
+        }()
+                                              : std::string("-");
+        const char* verdict = f.met == 1 ? "met" : f.met == 0 ? "MISSED" : "";
+        std::printf("%-44s %12s   %-40s %12s %8s   %-12s %s\n", f.name.c_str(),
+                    Format(f.value, f.unit).c_str(), f.floorName.c_str(),
+                    Format(f.floor, f.unit).c_str(), ratio.c_str(),
+                    f.goal.empty() ? "-" : f.goal.c_str(), verdict);
+    }
+    std::fflush(stdout);
+}
+
+void PrintFigures(const std::vector<TimedFigure>& figures) {
+    std::vector<Figure> table;
+    for (const TimedFigure& t : figures) {
+        const auto value = Registry().find(t.key);
+        const auto floor = Registry().find(t.floorKey);
+        if (value == Registry().end() || floor == Registry().end()) {
+            std::printf("%s: not measured\n", t.name.c_str());
+            continue;
+        }
+        Figure median;
+        median.name = t.name + ", median";
+        median.value = value->second.medianNs;
+        median.floorName = t.floorName + ", median";
+        median.floor = floor->second.medianNs;
+        if (t.goalMedianMs > 0) {
+            char goal[32];
+            std::snprintf(goal, sizeof goal, "<= %g ms", t.goalMedianMs);
+            median.goal = goal;
+            median.met = median.value <= t.goalMedianMs * 1e6 ? 1 : 0;
+        }
+        if (!t.goalNote.empty()) {
+            median.goal = t.goalNote;
+        }
+        Figure p99;
+        p99.name = t.name + ", p99";
+        p99.value = value->second.p99Ns;
+        p99.floorName = t.floorName + ", p99";
+        p99.floor = floor->second.p99Ns;
+        table.push_back(median);
+        table.push_back(p99);
+    }
+    PrintFigureTable(table);
+}
+
+} // namespace bench

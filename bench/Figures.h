@@ -1,0 +1,77 @@
+#pragma once
+
+// Every figure is printed beside a floor measured in the same run, with the
+// ratio between them, since timings on a shared machine move from run to
+// run while the ratio to a floor moves much less.
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace benchmark {
+class State;
+}
+
+namespace bench {
+
+// Per-iteration times of one benchmark, for the median and the 99th
+// percentile that Google Benchmark's per-run means do not give.
+class Samples {
+public:
+    Samples() { m_ns.reserve(1 << 16); }
+    void Add(std::int64_t ns) { m_ns.push_back(ns); }
+    // Sets the median and p99 as the run's counters and keeps them under key
+    // for PrintFigures. Google Benchmark calls a benchmark several times to
+    // size it; the last, full run is the one kept.
+    void Publish(benchmark::State& state, const std::string& key);
+
+private:
+    std::vector<std::int64_t> m_ns;
+};
+
+// Times its own lifetime into a Samples.
+class Sample {
+public:
+    explicit Sample(Samples& samples)
+        : m_samples(samples), m_start(std::chrono::steady_clock::now()) {}
+    ~Sample() {
+        const auto elapsed = std::chrono::steady_clock::now() - m_start;
+        m_samples.Add(std::chrono::duration_cast<std::chrono::nanoseconds>(elapsed).count());
+    }
+    Sample(const Sample&) = delete;
+    Sample& operator=(const Sample&) = delete;
+
+private:
+    Samples& m_samples;
+    std::chrono::steady_clock::time_point m_start;
+};
+
+// One line of the table.
+struct Figure {
+    enum class Unit { Nanoseconds, Kibibytes };
+    std::string name;
+    double value = 0;
+    std::string floorName;
+    double floor = 0;
+    Unit unit = Unit::Nanoseconds;
+    std::string goal; // e.g. "<= 1 ms"; empty for none
+    int met = -1;     // 1 met, 0 missed, -1 no goal
+};
+
+void PrintFigureTable(const std::vector<Figure>& figures);
+
+// A timed figure from published samples: a median line and a p99 line.
+struct TimedFigure {
+    std::string name;
+    std::string key;
+    std::string floorKey;
+    std::string floorName;
+    double goalMedianMs = 0; // 0: no goal
+    std::string goalNote;    // overrides the printed goal when set
+};
+
+// Prints the table of the published samples; a missing key is reported.
+void PrintFigures(const std::vector<TimedFigure>& figures);
+
+} // namespace bench

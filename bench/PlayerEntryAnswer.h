@@ -1,0 +1,18 @@
+#pragma once
+
+// Answers the open player-entry dialog for four players the way a person
+// does: ticks the four boxes, types the names, presses Enter. The Enter key
+// is posted, so it arrives through the event loop like a real key press.
+
+class QWidget;
+
+namespace bench {
+
+// The names the benchmarks play with.
+inline constexpr const char* kPlayerNames[4] = {"Ann", "Bob", "Cyd", "Dee"};
+
+// modal: the dialog's widget (QApplication::activeModalWidget()). Returns
+// false when it is not the player-entry dialog.
+bool AnswerFourPlayers(QWidget* modal);
+
+} // namespace bench
