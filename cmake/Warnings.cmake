@@ -2,7 +2,11 @@
 # headers (Qt, GoogleTest) come in through imported targets and so count as
 # system headers, which keeps their warnings out.
 function(dorvanex_warnings target)
-  target_compile_options(${target} PRIVATE
-    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
-    -Wconversion -Werror)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /WX)
+  else()
+    target_compile_options(${target} PRIVATE
+      -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+      -Wconversion -Werror)
+  endif()
 endfunction()
