@@ -55,9 +55,6 @@ protected:
     // WM_CLOSE (the close box) becomes the command IDCANCEL.
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    // The result EndDialog was given in the current or last run.
-    int GetModalResult() const { return m_nModalResult; }
-
     DECLARE_MESSAGE_MAP()
 
 private:

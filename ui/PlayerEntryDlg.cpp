@@ -88,10 +88,6 @@ void CPlayerEntryDlg::OnOK() {
 
 BOOL CPlayerEntryDlg::DestroyWindow() {
     UpdateData(TRUE);
-    // A cancelled run has settled no count; it stands for a single player.
-    if (GetModalResult() != IDOK) {
-        m_nPlayerCount = 1;
-    }
     if (m_strName1.empty()) {
         m_strName1 = kSinglePlayerName;
         m_nPlayerCount = 1;

@@ -56,5 +56,6 @@ private:
     std::string& NameOf(int nSlot);
     void EnableDlgItem(int nID, BOOL bEnable);
 
+    // Only an accepted OK sets more than one player, so a cancel leaves 1.
     int m_nPlayerCount = 1;
 };

@@ -40,16 +40,6 @@ TEST(DialogUnits, ConvertWithTheBaseUnitsRoundingToNearest) {
     }
 }
 
-TEST(DialogUnits, BaseUnitsComeFromTheAverageLetterAndTheHeight) {
-    const QFont font("MS Sans Serif", 8);
-    const QFontMetrics metrics(font);
-    const double letters =
-        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const DialogBaseUnits units = BaseUnitsOf(font);
-    EXPECT_EQ(units.cx, static_cast<int>(std::lround(letters / 52.0)));
-    EXPECT_EQ(units.cy, metrics.ascent() + metrics.descent());
-}
-
 // Each control's place in dialog units, written out on its own so a slip
 // in the template shows up here.
 struct Placement {

@@ -12,8 +12,6 @@ using namespace dlgtest;
 
 namespace {
 
-using Names = std::array<std::string, 4>;
-
 struct Scenario {
     const char* name;
     std::vector<Step> steps;
@@ -88,11 +86,6 @@ const Scenario kScenarios[] = {
      IDCANCEL,
      1,
      {"Ann", "Bob", "Cy", ""}},
-    {"EscapeAfterRefusedOk",
-     {Click(1), Click(2), Type(1, "Ann"), Enter(), Escape()},
-     IDCANCEL,
-     1,
-     {"Ann", "", "", ""}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Dialog, PlayerEntryScenario, testing::ValuesIn(kScenarios),

@@ -5,6 +5,15 @@
 // close box) played once the dialog is shown and active.
 
 #include "ui/PlayerEntryDlg.h"
+#include "ui/Resource.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
 
 #include <array>
 #include <functional>
@@ -13,40 +22,133 @@
 
 namespace dlgtest {
 
-struct Step {
-    enum class Kind { Click, Type, Commit, Key, Alt, Close, Expect, ExpectOpen, ExpectFocus };
-    Kind kind;
-    int n = 0;        // slot 1..4, key code, digit or control id
-    std::string text; // typed text, or the expected state
-};
+using Step = std::function<void(CPlayerEntryDlg&)>;
+using Names = std::array<std::string, 4>;
 
+inline constexpr int kCheckIds[] = {IDC_CHECK1, IDC_CHECK2, IDC_CHECK3, IDC_CHECK4};
+inline constexpr int kNameIds[] = {IDC_NAME1, IDC_NAME2, IDC_NAME3, IDC_NAME4};
+// A mnemonic clicks its button with a short visible press (100 ms in Qt).
+inline constexpr int kMnemonicSettleMs = 300;
+
+inline QWidget* Control(const CDialog& dlg, int nID) {
+    const CWnd* control = dlg.GetDlgItem(nID);
+    return control != nullptr ? control->GetWidget() : nullptr;
+}
+inline QCheckBox* Box(const CDialog& dlg, int slot) {
+    return qobject_cast<QCheckBox*>(Control(dlg, kCheckIds[slot - 1]));
+}
+inline QLineEdit* Field(const CDialog& dlg, int slot) {
+    return qobject_cast<QLineEdit*>(Control(dlg, kNameIds[slot - 1]));
+}
+
+// Keys go where a person's keystrokes go: to the focused control.
+inline Step Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    return [=](CPlayerEntryDlg& dlg) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : dlg.GetWidget(), key, modifiers);
+    };
+}
+inline Step Enter() {
+    return Key(Qt::Key_Return);
+}
+inline Step Escape() {
+    return Key(Qt::Key_Escape);
+}
+inline Step Tab() {
+    return Key(Qt::Key_Tab);
+}
+// Alt with the digit, then long enough for the button's click to land.
+inline Step Alt(int digit) {
+    return [=](CPlayerEntryDlg& dlg) {
+        Key(static_cast<Qt::Key>(Qt::Key_0 + digit), Qt::AltModifier)(dlg);
+        QTest::qWait(kMnemonicSettleMs);
+    };
+}
+// The window manager's close request (the close box).
+inline Step Close() {
+    return [](CPlayerEntryDlg& dlg) { dlg.GetWidget()->close(); };
+}
 // Mouse click on check box `slot`.
-Step Click(int slot);
+inline Step Click(int slot) {
+    return [=](CPlayerEntryDlg& dlg) { QTest::mouseClick(Box(dlg, slot), Qt::LeftButton); };
+}
 // Click into name field `slot`, then type Latin-1 text key by key.
-Step Type(int slot, std::string text);
-// Click into name field `slot`, then commit any UTF-8 text as an input method does.
-Step Commit(int slot, std::string text);
-Step Enter();
-Step Escape();
-Step Tab();
-// Alt with the digit, waiting long enough for the button's click to land.
-Step Alt(int digit);
-// The close request of the window manager (the close box).
-Step Close();
+inline Step Type(int slot, const char* text) {
+    return [=](CPlayerEntryDlg& dlg) {
+        QTest::mouseClick(Field(dlg, slot), Qt::LeftButton);
+        QTest::keyClicks(Field(dlg, slot), QString::fromLatin1(text));
+    };
+}
+// Click into name field `slot`, then commit UTF-8 text as an input method does.
+inline Step Commit(int slot, const char* text) {
+    return [=](CPlayerEntryDlg& dlg) {
+        QTest::mouseClick(Field(dlg, slot), Qt::LeftButton);
+        QInputMethodEvent event;
+        event.setCommitString(QString::fromUtf8(text));
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+    };
+}
+
 // The four slots, e.g. "X[Ann] o() -() -()": X ticked, o unticked and
 // enabled, - unticked and disabled; [name] an enabled field, (name) a
 // disabled one.
-Step Expect(std::string state);
-Step ExpectOpen();
-Step ExpectFocus(int nID);
-
-std::string StateOf(const CPlayerEntryDlg& dlg);
+inline std::string StateOf(const CPlayerEntryDlg& dlg) {
+    std::string state;
+    for (int slot = 1; slot <= 4; ++slot) {
+        const QCheckBox* box = Box(dlg, slot);
+        const QLineEdit* field = Field(dlg, slot);
+        state += slot > 1 ? " " : "";
+        state += box->isChecked() ? (box->isEnabled() ? "X" : "!") : (box->isEnabled() ? "o" : "-");
+        state += field->isEnabled() ? '[' : '(';
+        state += field->text().toStdString() + (field->isEnabled() ? ']' : ')');
+    }
+    return state;
+}
+inline Step Expect(std::string state) {
+    return [=](CPlayerEntryDlg& dlg) { EXPECT_EQ(StateOf(dlg), state); };
+}
+inline Step ExpectOpen() {
+    return [](CPlayerEntryDlg& dlg) { EXPECT_TRUE(dlg.GetWidget()->isVisible()); };
+}
+inline Step ExpectFocus(int nID) {
+    return [=](CPlayerEntryDlg& dlg) {
+        EXPECT_EQ(QApplication::focusWidget(), Control(dlg, nID)) << "control " << nID;
+    };
+}
 
 // Runs DoModal with `script` played inside the modal run; a dialog the
 // script leaves open is reported as a failure and cancelled.
-int RunScripted(CDialog& dlg, const std::function<void()>& script);
-int RunSteps(CPlayerEntryDlg& dlg, const std::vector<Step>& steps);
+inline int RunScripted(CDialog& dlg, const std::function<void()>& script) {
+    QTimer start;
+    QTimer guard;
+    start.setSingleShot(true);
+    guard.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, [&] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg.GetWidget()));
+        script();
+        guard.start(0);
+    });
+    // Ending a run hides the dialog at once, so a visible one is still running.
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        if (dlg.GetWidget() != nullptr && dlg.GetWidget()->isVisible()) {
+            ADD_FAILURE() << "the dialog is still open after its script";
+            dlg.EndDialog(IDCANCEL);
+        }
+    });
+    start.start(0);
+    return dlg.DoModal();
+}
 
-std::array<std::string, 4> NamesOf(const CPlayerEntryDlg& dlg);
+inline int RunSteps(CPlayerEntryDlg& dlg, const std::vector<Step>& steps) {
+    return RunScripted(dlg, [&] {
+        for (const Step& step : steps) {
+            step(dlg);
+        }
+    });
+}
+
+inline Names NamesOf(const CPlayerEntryDlg& dlg) {
+    return {dlg.m_strName1, dlg.m_strName2, dlg.m_strName3, dlg.m_strName4};
+}
 
 } // namespace dlgtest

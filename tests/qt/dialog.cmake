@@ -2,5 +2,4 @@
 target_sources(dorvanex_qt_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DialogLayoutTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlayerEntryDlgTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PlayerEntryDriver.cpp
 )
