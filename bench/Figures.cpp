@@ -55,7 +55,7 @@ void Samples::Publish(benchmark::State& state, const std::string& key) {
 }
 
 void PrintFigureTable(const std::vector<Figure>& figures) {
-    std::printf("\n%-44s %12s   %-40s %12s %8s   %-12s %s\n", "FIGURE", "VALUE", "FLOOR", "FLOOR",
+    std::printf("\n%-50s %11s   %-52s %11s %8s   %-14s %s\n", "FIGURE", "VALUE", "FLOOR", "FLOOR",
                 "RATIO", "GOAL", "");
     for (const Figure& f : figures) {
         const std::string ratio = f.floor > 0 ? [&] {
@@ -65,7 +65,7 @@ void PrintFigureTable(const std::vector<Figure>& figures) {
         }()
                                               : std::string("-");
         const char* verdict = f.met == 1 ? "met" : f.met == 0 ? "MISSED" : "";
-        std::printf("%-44s %12s   %-40s %12s %8s   %-12s %s\n", f.name.c_str(),
+        std::printf("%-50s %11s   %-52s %11s %8s   %-14s %s\n", f.name.c_str(),
                     Format(f.value, f.unit).c_str(), f.floorName.c_str(),
                     Format(f.floor, f.unit).c_str(), ratio.c_str(),
                     f.goal.empty() ? "-" : f.goal.c_str(), verdict);

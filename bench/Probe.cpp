@@ -12,11 +12,12 @@ std::int64_t MonotonicNs() {
     return static_cast<std::int64_t>(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
 }
 
-long PeakResidentKb() {
+long StatusKb(const char* field) {
     std::ifstream status("/proc/self/status");
+    const std::string wanted = std::string(field) + ":";
     std::string key;
     while (status >> key) {
-        if (key == "VmHWM:") {
+        if (key == wanted) {
             long kb = -1;
             status >> kb;
             return kb;

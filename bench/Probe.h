@@ -12,7 +12,12 @@ namespace bench {
 // reading the program prints.
 std::int64_t MonotonicNs();
 
+// A field of /proc/self/status in KiB ("VmHWM", "RssAnon", "RssFile",
+// "RssShmem"); -1 when unknown.
+long StatusKb(const char* field);
 // The process's peak resident set (VmHWM) in KiB; -1 when unknown.
-long PeakResidentKb();
+inline long PeakResidentKb() {
+    return StatusKb("VmHWM");
+}
 
 } // namespace bench

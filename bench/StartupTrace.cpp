@@ -1,0 +1,56 @@
+#include "bench/StartupTrace.h"
+
+#include "bench/Probe.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace bench {
+
+void Report(const char* event, std::int64_t value) {
+    std::printf("%s %lld\n", event, static_cast<long long>(value));
+    std::fflush(stdout);
+}
+
+void ReportMemory() {
+    Report("peak-kb", PeakResidentKb());
+    Report("anon-kb", StatusKb("RssAnon"));
+    Report("file-kb", StatusKb("RssFile"));
+    Report("shmem-kb", StatusKb("RssShmem"));
+}
+
+StartupTrace::StartupTrace(std::function<void(QWindow*)> onShown)
+    : QObject(QCoreApplication::instance()), m_onShown(std::move(onShown)) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool StartupTrace::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !m_bEnterSeen) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_bEnterSeen = true;
+            Report("ok-pressed", MonotonicNs());
+        }
+    }
+    if (event->type() != QEvent::Expose || !watched->isWindowType()) {
+        return QObject::eventFilter(watched, event);
+    }
+    auto* window = static_cast<QWindow*>(watched);
+    if (!window->isTopLevel() || std::ranges::find(m_shown, window) != m_shown.end()) {
+        return QObject::eventFilter(watched, event);
+    }
+    // Hand the expose to the window now, so the time taken after it covers
+    // the first paint and its flush; the filter then swallows the original.
+    static_cast<QObject*>(window)->event(event);
+    if (window->isExposed()) {
+        m_shown.push_back(window);
+        m_onShown(window);
+    }
+    return true;
+}
+
+} // namespace bench
