@@ -57,10 +57,17 @@ QWidget* CreateWidgetOfKind(const DialogItem& item, QWidget* pDialog) {
     return nullptr;
 }
 
+// Stands in for the template's face where that is not installed.
+constexpr const char* kFallbackFace = "Liberation Sans";
+
 } // namespace
 
 QFont DialogFont(const DialogTemplate& tmpl) {
     QFont font(QString::fromUtf8(tmpl.pszFontFace), tmpl.nPointSize);
+    // Where the template's face is missing, a proportional sans-serif that
+    // the game installs serves; fontconfig's own fallback can otherwise land
+    // on a monospaced face, which clips the guidance text.
+    font.setFamilies({QString::fromUtf8(tmpl.pszFontFace), QString::fromLatin1(kFallbackFace)});
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
