@@ -142,17 +142,4 @@ TEST_F(GameFrameTest, NameBoxPassesTheTurnKeepingRollsAndHeldDice) {
     EXPECT_EQ(game.GetDie(4).GetState(), DIE_HELD);
 }
 
-TEST_F(GameFrameTest, ScoringClickEndsTheTurnThroughTheWindow) {
-    TestGameFrame& game = Start({{"Ann", "Bob"}});
-    Right();
-    Left(DieCentre(1));
-    game.SetDice("2 2 3 3 3");
-    Left(Centre(game.GetSheet(0)->GetBox(CAT_FULL_HOUSE).GetRect()));
-    EXPECT_EQ(game.GetSheet(0)->GetBox(CAT_FULL_HOUSE).GetScore(), 25);
-    EXPECT_EQ(game.GetTotal(0).GetScore(), 25);
-    EXPECT_EQ(game.GetRolls(), 0);
-    EXPECT_EQ(game.GetDie(1).GetState(), DIE_FRESH);
-    EXPECT_EQ(game.GetCurPlayer(), 1);
-}
-
 } // namespace
