@@ -4,6 +4,7 @@
 // process shares. Prints the medians beside their floors.
 //
 // Usage: dorvanex_startup_probe BARE_WINDOW TRACED_GAME [RUNS]
+// The bare window runs twice a round, plain and with a line of text.
 
 #include "bench/Figures.h"
 #include "bench/Probe.h"
@@ -39,7 +40,7 @@ struct Run {
 
 // Starts the program with the trace switched on and collects its report
 // lines until it exits; nothing when it fails, hangs or reports nothing.
-std::optional<Run> LaunchAndTrace(const std::string& program) {
+std::optional<Run> LaunchAndTrace(const std::string& program, const char* option = nullptr) {
     int out[2];
     if (pipe(out) != 0) {
         return std::nullopt;
@@ -60,7 +61,8 @@ std::optional<Run> LaunchAndTrace(const std::string& program) {
     }
     envp.push_back(nullptr);
     std::string path = program;
-    char* argv[] = {path.data(), nullptr};
+    std::string arg = option != nullptr ? option : "";
+    char* argv[] = {path.data(), option != nullptr ? arg.data() : nullptr, nullptr};
 
     Run run;
     pid_t pid = 0;
@@ -165,11 +167,11 @@ int main(int argc, char** argv) {
     const std::string game = argv[2];
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : kDefaultRuns;
 
-    Series bareLaunch, bareShow, bareKb, dialog, okToPainted, gameKb;
+    Series bareLaunch, bareShow, bareKb, textLaunch, textKb, dialog, okToPainted, gameKb;
     // Resident memory by kind at the moment of the peak reading.
     std::map<std::string, Series> bareKinds, gameKinds;
     const char* const kinds[] = {"anon-kb", "file-kb", "shmem-kb"};
-    // One of each in turn, so both meet the same moments of load.
+    // One of each in turn, so all three meet the same moments of load.
     for (int i = 0; i < runs; ++i) {
         if (const auto run = LaunchAndTrace(bare)) {
             bareLaunch.Add(Between(*run, "", "window-shown"));
@@ -180,6 +182,10 @@ int main(int argc, char** argv) {
             for (const char* kind : kinds) {
                 bareKinds[kind].Add(Reported(*run, kind));
             }
+        }
+        if (const auto run = LaunchAndTrace(bare, "--text")) {
+            textLaunch.Add(Between(*run, "", "window-shown"));
+            textKb.Add(Reported(*run, "peak-kb"));
         }
         if (const auto run = LaunchAndTrace(game)) {
             dialog.Add(Between(*run, "", "dialog-shown"));
@@ -210,6 +216,9 @@ int main(int argc, char** argv) {
                          "<= 1.2x floor"};
     launch.met = launch.value <= 1.2 * launch.floor ? 1 : 0;
     table.push_back(launch);
+    table.push_back({"start-up: launch to player-entry dialog", dialog.Median(),
+                     "bare window with text: launch to first paint", textLaunch.Median(),
+                     Unit::Nanoseconds, ""});
 
     bench::Figure ok{"start-up: OK to main window painted",
                      okToPainted.Median(),
@@ -228,6 +237,8 @@ int main(int argc, char** argv) {
                          "<= 1.15x floor"};
     memory.met = memory.value <= 1.15 * memory.floor ? 1 : 0;
     table.push_back(memory);
+    table.push_back({"memory: peak resident, game after 8 turns", gameKb.Median(),
+                     "bare window with text: peak resident", textKb.Median(), Unit::Kibibytes, ""});
     bench::PrintFigureTable(table);
     std::printf("\nresident at the peak reading, median KiB (anonymous / file-backed / shared):\n"
                 "  game %.0f / %.0f / %.0f, bare window %.0f / %.0f / %.0f\n",
