@@ -188,6 +188,10 @@ int main(int argc, char** argv) {
             textKb.Add(Reported(*run, "peak-kb"));
         }
         if (const auto run = LaunchAndTrace(game)) {
+            if (Reported(*run, "players") != 4.0) {
+                std::fprintf(stderr, "start-up: the game did not start with four players\n");
+                return 1;
+            }
             dialog.Add(Between(*run, "", "dialog-shown"));
             okToPainted.Add(Between(*run, "ok-pressed", "window-shown"));
             if (run->reports.contains("peak-kb")) {

@@ -31,6 +31,7 @@ void PlayThenClose() {
     if (frame == nullptr) {
         return;
     }
+    bench::Report("players", frame->GetPlayers());
     for (int turn = 0; turn < kTurnsPlayed; ++turn) {
         bench::PlayTurn(*frame);
     }

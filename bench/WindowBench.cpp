@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QTest>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace bench {
 namespace {
 
@@ -21,6 +24,12 @@ CGameFrame*& Game() {
 CGameFrame& SharedGame() {
     if (Game() == nullptr) {
         Game() = MakeFourPlayerGame();
+        // Timing a game the dialog did not set up as asked would measure
+        // a different picture.
+        if (Game()->GetPlayers() != 4 || Game()->GetName(3).empty()) {
+            std::fprintf(stderr, "the player-entry dialog did not take four players\n");
+            std::exit(1);
+        }
     }
     return *Game();
 }
