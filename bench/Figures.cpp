@@ -41,6 +41,18 @@ std::string Format(double value, Figure::Unit unit) {
     return text;
 }
 
+void PrintRow(const std::string& name, const std::string& value, const std::string& floorName,
+              const std::string& floor, const std::string& ratio, const std::string& goal,
+              const std::string& verdict) {
+    char line[256];
+    std::snprintf(line, sizeof line, "%-50s %11s   %-52s %11s %8s   %-14s %s", name.c_str(),
+                  value.c_str(), floorName.c_str(), floor.c_str(), ratio.c_str(), goal.c_str(),
+                  verdict.c_str());
+    std::string text(line);
+    text.erase(text.find_last_not_of(' ') + 1);
+    std::printf("%s\n", text.c_str());
+}
+
 } // namespace
 
 void Samples::Publish(benchmark::State& state, const std::string& key) {
@@ -55,20 +67,16 @@ void Samples::Publish(benchmark::State& state, const std::string& key) {
 }
 
 void PrintFigureTable(const std::vector<Figure>& figures) {
-    std::printf("\n%-50s %11s   %-52s %11s %8s   %-14s %s\n", "FIGURE", "VALUE", "FLOOR", "FLOOR",
-                "RATIO", "GOAL", "");
+    std::printf("\n");
+    PrintRow("FIGURE", "VALUE", "FLOOR", "FLOOR", "RATIO", "GOAL", "");
     for (const Figure& f : figures) {
-        const std::string ratio = f.floor > 0 ? [&] {
-            char text[16];
-            std::snprintf(text, sizeof text, "%.2fx", f.value / f.floor);
-            return std::string(text);
-        }()
-                                              : std::string("-");
+        char ratio[16] = "-";
+        if (f.floor > 0) {
+            std::snprintf(ratio, sizeof ratio, "%.2fx", f.value / f.floor);
+        }
         const char* verdict = f.met == 1 ? "met" : f.met == 0 ? "MISSED" : "";
-        std::printf("%-50s %11s   %-52s %11s %8s   %-14s %s\n", f.name.c_str(),
-                    Format(f.value, f.unit).c_str(), f.floorName.c_str(),
-                    Format(f.floor, f.unit).c_str(), ratio.c_str(),
-                    f.goal.empty() ? "-" : f.goal.c_str(), verdict);
+        PrintRow(f.name, Format(f.value, f.unit), f.floorName, Format(f.floor, f.unit), ratio,
+                 f.goal.empty() ? "-" : f.goal, verdict);
     }
     std::fflush(stdout);
 }
