@@ -2,11 +2,21 @@
 
 #include "ui/GameFrame.h"
 
+#include <QGuiApplication>
+
+namespace {
+
+// Ties the running window to the installed menu entry and its icon.
+constexpr const char* kDesktopFileName = "io.github.dorvanex.Dorvanex";
+
+} // namespace
+
 CGameApp theApp;
 
 CBrush g_brushBox(RGB(125, 250, 250));
 
 BOOL CGameApp::InitInstance() {
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     m_pMainWnd = new CGameFrame;
     m_pMainWnd->ShowWindow(SW_SHOW);
     m_pMainWnd->UpdateWindow();
