@@ -114,23 +114,28 @@ BOOL CDC::TextOut(int x, int y, const std::string& text) {
     const QFont font = m_pFont->ToQFont();
     const QFontMetrics metrics(font);
     const QString string = QString::fromStdString(text);
-    const QRect cells(x, y, metrics.horizontalAdvance(string), metrics.height());
+    // The cells' width costs a second shaping of the text, so it is worked
+    // out only where something needs it: an opaque background or a record.
+    const bool bNeedCells = m_nBkMode == OPAQUE || m_pHost->IsRecording();
+    const QRect cells(x, y, bNeedCells ? metrics.horizontalAdvance(string) : 0, metrics.height());
 
-    DrawOp op;
-    op.kind = DrawOp::Kind::Text;
-    op.context = m_context;
-    op.rect =
-        RECT{cells.left(), cells.top(), cells.left() + cells.width(), cells.top() + cells.height()};
-    op.text = text;
-    const CFont* pShown =
-        m_pFont->IsCreated() ? m_pFont : static_cast<const CFont*>(GetStockObject(SYSTEM_FONT));
-    op.fontFace = pShown->GetFaceName();
-    op.fontHeight = pShown->GetPixelHeight();
-    op.fontBold = pShown->IsBold();
-    op.textColor = m_crText;
-    op.bkColor = m_crBk;
-    op.bkMode = m_nBkMode;
-    m_pHost->Record(std::move(op));
+    if (m_pHost->IsRecording()) {
+        DrawOp op;
+        op.kind = DrawOp::Kind::Text;
+        op.context = m_context;
+        op.rect = RECT{cells.left(), cells.top(), cells.left() + cells.width(),
+                       cells.top() + cells.height()};
+        op.text = text;
+        const CFont* pShown =
+            m_pFont->IsCreated() ? m_pFont : static_cast<const CFont*>(GetStockObject(SYSTEM_FONT));
+        op.fontFace = pShown->GetFaceName();
+        op.fontHeight = pShown->GetPixelHeight();
+        op.fontBold = pShown->IsBold();
+        op.textColor = m_crText;
+        op.bkColor = m_crBk;
+        op.bkMode = m_nBkMode;
+        m_pHost->Record(std::move(op));
+    }
 
     QPainter painter(&m_pHost->Picture());
     if (m_context == DrawContext::Paint) {

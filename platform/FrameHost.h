@@ -34,6 +34,7 @@ public:
     // Every drawing operation is added to the record while one is attached.
     void SetDrawRecord(CDrawRecord* pRecord) { m_pRecord = pRecord; }
     void Record(DrawOp op);
+    bool IsRecording() const { return m_pRecord != nullptr; }
 
 protected:
     bool event(QEvent* event) override;

@@ -4,9 +4,9 @@
 #include "platform/Dc.h"
 #include "platform/FrameHost.h"
 
-#include <QApplication>
 #include <QIcon>
-#include <QStyle>
+#include <QPainter>
+#include <QPixmap>
 
 namespace {
 
@@ -15,12 +15,32 @@ namespace {
 constexpr int kBorder = 8;
 constexpr int kCaption = 31;
 
+// The standard application icon: a plain window glyph, drawn here rather
+// than looked up in the desktop's icon theme, which would cost a search of
+// the theme folders on disk before the first window could open.
+constexpr int kIconSize = 32;
+constexpr QRgb kIconFrame = qRgb(64, 64, 64);
+constexpr QRgb kIconCaption = qRgb(40, 90, 200);
+constexpr QRgb kIconClient = qRgb(255, 255, 255);
+constexpr int kIconMargin = 3;
+constexpr int kIconCaptionHeight = 6;
+
 QIcon StandardIcon(int icon) {
     if (icon != IDI_APPLICATION) {
         return QIcon();
     }
-    return QIcon::fromTheme(QStringLiteral("application-x-executable"),
-                            QApplication::style()->standardIcon(QStyle::SP_DesktopIcon));
+    QPixmap glyph(kIconSize, kIconSize);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    const QRect window(kIconMargin, kIconMargin, kIconSize - 2 * kIconMargin,
+                       kIconSize - 2 * kIconMargin);
+    painter.fillRect(window, QColor(kIconFrame));
+    painter.fillRect(window.adjusted(1, 1, -1, -1), QColor(kIconClient));
+    painter.fillRect(
+        QRect(window.left() + 1, window.top() + 1, window.width() - 2, kIconCaptionHeight),
+        QColor(kIconCaption));
+    painter.end();
+    return QIcon(glyph);
 }
 
 } // namespace
