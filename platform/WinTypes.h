@@ -41,7 +41,6 @@ inline constexpr int IDCANCEL = 2;
 
 // Window messages understood by the layer.
 inline constexpr UINT WM_DESTROY = 0x0002;
-inline constexpr UINT WM_SIZE = 0x0005;
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_COMMAND = 0x0111;

@@ -1,6 +1,5 @@
 #include "platform/Wnd.h"
 
-#include <QRect>
 #include <QVariant>
 #include <QWidget>
 
@@ -93,17 +92,9 @@ CWnd* CWnd::FromWidget(const QWidget* pWidget) {
     return static_cast<CWnd*>(pWidget->property(kOwnerProperty).value<void*>());
 }
 
-void CWnd::Invalidate(BOOL bErase) { InvalidateRect(nullptr, bErase); }
-
-void CWnd::InvalidateRect(const RECT* pRect, BOOL) {
-    if (m_pWidget == nullptr) {
-        return;
-    }
-    if (pRect == nullptr) {
+void CWnd::Invalidate(BOOL) {
+    if (m_pWidget != nullptr) {
         m_pWidget->update();
-    } else {
-        m_pWidget->update(QRect(pRect->left, pRect->top, pRect->right - pRect->left,
-                                pRect->bottom - pRect->top));
     }
 }
 

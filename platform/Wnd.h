@@ -34,8 +34,6 @@ public:
     // Asks for a repaint of the whole client area (bErase is accepted for
     // the classic signature; the background is always erased).
     void Invalidate(BOOL bErase = TRUE);
-    // Asks for a repaint of part of the client area; null means all of it.
-    void InvalidateRect(const RECT* pRect, BOOL bErase = TRUE);
     // Paints at once whatever is waiting to be repainted.
     void UpdateWindow();
     BOOL ShowWindow(int nCmdShow);
