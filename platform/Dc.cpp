@@ -3,7 +3,6 @@
 #include "platform/FrameHost.h"
 #include "platform/Wnd.h"
 
-#include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
@@ -11,10 +10,6 @@
 #include <utility>
 
 namespace {
-
-QColor ToQColor(COLORREF c) {
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-}
 
 // The one pen of every context.
 constexpr COLORREF kPenColor = RGB(0, 0, 0);

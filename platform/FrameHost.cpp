@@ -4,7 +4,6 @@
 #include "platform/Wnd.h"
 
 #include <QCloseEvent>
-#include <QColor>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,10 +12,6 @@
 #include <cmath>
 
 namespace {
-
-QColor ToQColor(COLORREF c) {
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-}
 
 UINT MessageFor(Qt::MouseButton button, bool bDoubleClick) {
     switch (button) {

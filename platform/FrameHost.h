@@ -12,10 +12,15 @@
 #include "platform/DrawRecord.h"
 #include "platform/WinTypes.h"
 
+#include <QColor>
 #include <QImage>
 #include <QRegion>
 #include <QSize>
 #include <QWidget>
+
+inline QColor ToQColor(COLORREF c) {
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
 class CFrameHost : public QWidget {
 public:
