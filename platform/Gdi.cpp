@@ -4,6 +4,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 constexpr int kDefaultDpi = 96;
@@ -14,12 +17,11 @@ constexpr int kTenthsPerInch = 720;
 constexpr const char* kSystemFace = "Liberation Sans";
 constexpr int kSystemEmAt96Dpi = 14;
 
+// A screen that reports no sensible resolution counts as 96 dpi.
 int ScreenDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return kDefaultDpi;
-    }
-    return static_cast<int>(screen->logicalDotsPerInchY());
+    const int dpi = screen != nullptr ? static_cast<int>(screen->logicalDotsPerInchY()) : 0;
+    return dpi > 0 ? dpi : kDefaultDpi;
 }
 
 } // namespace
@@ -29,7 +31,9 @@ BOOL CFont::CreatePointFont(int nPointSize, const std::string& faceName) {
         return FALSE;
     }
     m_strFace = faceName;
-    m_nPixelHeight = ScreenDpi() * nPointSize / kTenthsPerInch;
+    // In 64 bits, so that no size overflows on the way.
+    const long long pixels = static_cast<long long>(ScreenDpi()) * nPointSize / kTenthsPerInch;
+    m_nPixelHeight = static_cast<int>(std::min<long long>(pixels, std::numeric_limits<int>::max()));
     m_bBold = false;
     return m_nPixelHeight > 0 ? TRUE : FALSE;
 }
@@ -65,7 +69,10 @@ CGdiObject* GetStockObject(int nIndex) {
         return &hollow;
     }
     case SYSTEM_FONT: {
-        static CFont system(kSystemFace, kSystemEmAt96Dpi * ScreenDpi() / kDefaultDpi, true);
+        // At least one pixel even on a screen of a few dpi: text drawn with a
+        // font that is not created falls back to this one, which must be.
+        static CFont system(kSystemFace, std::max(1, kSystemEmAt96Dpi * ScreenDpi() / kDefaultDpi),
+                            true);
         return &system;
     }
     default:

@@ -3,6 +3,7 @@
 target_sources(dorvanex_qt_tests PRIVATE
   ${PROJECT_SOURCE_DIR}/ui/GameApp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DcTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FontDpiTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameWndTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameFrameDriver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameFrameTest.cpp
@@ -17,3 +18,10 @@ if(TARGET dorvanex)
             ${CMAKE_CURRENT_BINARY_DIR}/end_to_end)
   set_tests_properties(dorvanex_end_to_end PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
 endif()
+
+# The font sizes once more on a screen of 5 dpi, where every size truncates
+# to almost nothing.
+add_test(NAME dorvanex_font_sizes_at_5_dpi
+  COMMAND dorvanex_qt_tests --gtest_filter=FontSize.*)
+set_tests_properties(dorvanex_font_sizes_at_5_dpi PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=5" TIMEOUT 60)
