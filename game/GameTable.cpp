@@ -51,17 +51,14 @@ void CGameTable::StartGame(int nPlayers, const std::array<std::string, MAX_PLAYE
 }
 
 const CScoreSheet* CGameTable::GetSheet(int i) const {
+    return SheetOf(i);
+}
+
+CScoreSheet* CGameTable::SheetOf(int i) const {
     if (i < 0 || i >= m_nPlayers) {
         return nullptr;
     }
     return m_pSheets[static_cast<std::size_t>(i)].get();
-}
-
-CScoreSheet* CGameTable::CurrentSheet() const {
-    if (m_nCurPlayer < 0 || m_nCurPlayer >= m_nPlayers) {
-        return nullptr;
-    }
-    return m_pSheets[static_cast<std::size_t>(m_nCurPlayer)].get();
 }
 
 void CGameTable::OnRButtonDown(unsigned /*nFlags*/, CPoint /*point*/) {
@@ -98,7 +95,7 @@ void CGameTable::OnLButtonDown(unsigned /*nFlags*/, CPoint point) {
         Invalidate();
     }
 
-    CScoreSheet* sheet = CurrentSheet();
+    CScoreSheet* sheet = SheetOf(m_nCurPlayer);
     if (sheet == nullptr) {
         return;
     }

@@ -64,6 +64,7 @@ protected:
     std::array<CScoreBox, MAX_PLAYERS> m_totals;
 
 private:
-    CScoreSheet* CurrentSheet() const;
+    // The sheet of player i, or nullptr for a player who has none.
+    CScoreSheet* SheetOf(int i) const;
     void EndTurn();
 };
