@@ -60,8 +60,6 @@ QWidget* CreateWidgetOfKind(const DialogItem& item, QWidget* pDialog) {
 // Stands in for the template's face where that is not installed.
 constexpr const char* kFallbackFace = "Liberation Sans";
 
-} // namespace
-
 QFont DialogFont(const DialogTemplate& tmpl) {
     QFont font(QString::fromUtf8(tmpl.pszFontFace), tmpl.nPointSize);
     // Where the template's face is missing, a proportional sans-serif that
@@ -72,11 +70,14 @@ QFont DialogFont(const DialogTemplate& tmpl) {
     return font;
 }
 
+// The average width of the 52 letters A-Z a-z, rounded, and the font's height.
 DialogBaseUnits BaseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(QString::fromLatin1(kAlphabet));
     return DialogBaseUnits{(width + kAlphabetLength / 2) / kAlphabetLength, metrics.height()};
 }
+
+} // namespace
 
 int DialogUnitsToPixelsX(int x, DialogBaseUnits units) {
     return MulDiv(x, units.cx, kHorzUnitsPerBase);

@@ -12,7 +12,6 @@
 
 #include <span>
 
-class QFont;
 class QWidget;
 
 // Window styles of a dialog and of its controls.
@@ -71,20 +70,13 @@ struct DialogBaseUnits {
     int cy;
 };
 
-// The font a dialog asks for; where the face is missing the system's
-// substitute takes its place.
-QFont DialogFont(const DialogTemplate& tmpl);
-
-// Base units of a font: cx is the average width of the 52 letters A-Z a-z,
-// rounded to the nearest pixel; cy is the font's height.
-DialogBaseUnits BaseUnitsOf(const QFont& font);
-
 // Dialog units to pixels, rounded to the nearest pixel (halves away from 0).
 int DialogUnitsToPixelsX(int x, DialogBaseUnits units);
 int DialogUnitsToPixelsY(int y, DialogBaseUnits units);
 
 // Gives a top-level widget the template's caption, font, frame and client
-// size, and returns the base units of the font it ended up with.
+// size, and returns the base units of the font it ended up with: the average
+// width of the 52 letters A-Z a-z, rounded, and the font's height.
 DialogBaseUnits ApplyDialogFrame(const DialogTemplate& tmpl, QWidget* pDialog);
 
 // Creates the Qt widget for one control as a child of pDialog: kind, text,
