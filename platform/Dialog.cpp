@@ -36,6 +36,17 @@ public:
     // mnemonics of the enabled controls; whatever is left must not reach a
     // control, or an edit field would type the key.
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override {
+        // A button's mnemonic clicks it at once and gives it the focus; Qt's
+        // own answer is a click a tenth of a second later, which an Enter
+        // typed quickly after it would overtake.
+        if (pEvent->type() == QEvent::Shortcut) {
+            auto* button = qobject_cast<QAbstractButton*>(pWatched);
+            if (button != nullptr && button->isEnabled()) {
+                button->setFocus(Qt::ShortcutFocusReason);
+                button->click();
+                return true;
+            }
+        }
         if (pEvent->type() == QEvent::KeyPress) {
             const auto modifiers = static_cast<QKeyEvent*>(pEvent)->modifiers();
             if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier)) {
@@ -78,6 +89,11 @@ CDialog::~CDialog() {
 }
 
 int CDialog::DoModal() {
+    // One run at a time: a second run while the first one's window exists
+    // would leave that window without an owner.
+    if (GetWidget() != nullptr) {
+        return IDCANCEL;
+    }
     CreateDialogWindow();
     const bool bDisableOwner = m_pParentWnd != nullptr && m_pParentWnd->IsWindowEnabled();
     if (bDisableOwner) {

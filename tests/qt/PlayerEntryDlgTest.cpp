@@ -159,6 +159,7 @@ TEST(PlayerEntryDlg, AltDigitTogglesOnlyEnabledBoxes) {
                                          Expect("o() -() -() -()"),
                                          Alt(1),
                                          Expect("X[] o() -() -()"),
+                                         ExpectFocus(IDC_CHECK1),
                                          Type(1, "Ann"),
                                          Alt(2), // from inside the name field
                                          Expect("X[Ann] X[] o() -()"),

@@ -27,8 +27,6 @@ using Names = std::array<std::string, 4>;
 
 inline constexpr int kCheckIds[] = {IDC_CHECK1, IDC_CHECK2, IDC_CHECK3, IDC_CHECK4};
 inline constexpr int kNameIds[] = {IDC_NAME1, IDC_NAME2, IDC_NAME3, IDC_NAME4};
-// A mnemonic clicks its button with a short visible press (100 ms in Qt).
-inline constexpr int kMnemonicSettleMs = 300;
 
 inline QWidget* Control(const CDialog& dlg, int nID) {
     const CWnd* control = dlg.GetDlgItem(nID);
@@ -57,12 +55,9 @@ inline Step Escape() {
 inline Step Tab() {
     return Key(Qt::Key_Tab);
 }
-// Alt with the digit, then long enough for the button's click to land.
+// Alt with the digit; the box's click lands before the next step.
 inline Step Alt(int digit) {
-    return [=](CPlayerEntryDlg& dlg) {
-        Key(static_cast<Qt::Key>(Qt::Key_0 + digit), Qt::AltModifier)(dlg);
-        QTest::qWait(kMnemonicSettleMs);
-    };
+    return Key(static_cast<Qt::Key>(Qt::Key_0 + digit), Qt::AltModifier);
 }
 // The window manager's close request (the close box).
 inline Step Close() {
