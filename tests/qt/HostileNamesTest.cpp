@@ -1,0 +1,118 @@
+// Names nobody would choose, entered through the real player-entry dialog:
+// each is accepted or refused by the dialog's own rule (an empty name is
+// refused, anything else, blanks included, is taken as it stands), kept byte
+// for byte, and drawn verbatim in the main window, never read as a format.
+
+#include "FrameTestSupport.h"
+#include "GameFrameDriver.h"
+#include "PictureAgreement.h"
+#include "PlayerEntryDriver.h"
+#include "QtMessageGuard.h"
+
+#include "game/Random.h"
+#include "game/Scoring.h"
+#include "platform/DrawRecord.h"
+#include "ui/Resource.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace frametest;
+using namespace gametest;
+
+namespace {
+
+// 10,000 characters: long enough to run far past the window and through any
+// fixed-size buffer a formatter might use.
+std::string TenThousandCharacters() {
+    std::string name;
+    while (name.size() < 10000) {
+        name += "Bartholomew-";
+    }
+    name.resize(10000);
+    return name;
+}
+
+struct HostileName {
+    const char* label;
+    std::string name;
+};
+
+void PrintTo(const HostileName& c, std::ostream* os) {
+    *os << c.label;
+}
+
+const HostileName kNames[] = {
+    {"TenThousandCharacters", TenThousandCharacters()},
+    {"MultiByteUtf8", "Zoë Łukasz Ærø 名前 🎲 Ελένη"},
+    {"RightToLeft", "שלום עולם مرحبا بكم"},
+    {"RightToLeftOverride", "\u202Eevil\u202C name"},
+    {"ControlCharacters", "tab\there\x01\x07\x1b[31mred\x7f"},
+    {"FormatDirectives", "%s%n%d%x%p%%%99999s"},
+    {"OnlyBlanks", "   "},
+};
+
+class HostileNames : public ::testing::TestWithParam<HostileName> {
+protected:
+    void SetUp() override {
+        ResetScoringStateForTesting();
+        SeedRandom(3);
+    }
+    void TearDown() override {
+        EndGame(m_pGame);
+        ResetScoringStateForTesting();
+    }
+
+    QtMessageGuard m_guard;
+    TestGameFrame* m_pGame = nullptr;
+};
+
+// Typed as an input method commits text, so every character reaches the
+// field the way a person's would.
+TEST_P(HostileNames, DialogAcceptsTheNameAsItStands) {
+    const std::string& name = GetParam().name;
+    CPlayerEntryDlg dlg;
+    EXPECT_EQ(dlgtest::RunSteps(
+                  dlg, {dlgtest::Click(1), dlgtest::Commit(1, name.c_str()), dlgtest::Enter()}),
+              IDOK);
+    EXPECT_EQ(dlg.GetPlayerCount(), 1);
+    EXPECT_EQ(dlg.m_strName1, name);
+}
+
+// The name in the name box, in the totals list, and as the later players'
+// names too, so every place a name is drawn gets it.
+TEST_P(HostileNames, WindowDrawsTheNameVerbatim) {
+    const std::string& name = GetParam().name;
+    m_pGame = MakeGame({{name, name + "2", "3" + name}});
+    CDrawRecord record;
+    m_pGame->SetDrawRecord(&record);
+    ASSERT_EQ(m_pGame->GetPlayers(), 3);
+    EXPECT_EQ(m_pGame->GetName(0), name);
+
+    for (int turn = 0; turn < 3; ++turn) {
+        record.Clear();
+        m_pGame->GetWidget()->update();
+        Repaint(*m_pGame);
+        EXPECT_EQ(PictureDisagreement(record.Ops(), *m_pGame), "") << "turn " << turn;
+        Press(*m_pGame, Qt::LeftButton, POINT{30, 60}); // the name box passes the turn
+    }
+    m_pGame->SetDrawRecord(nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, HostileNames, ::testing::ValuesIn(kNames),
+                         [](const auto& c) { return std::string(c.param.label); });
+
+// The one name the dialog refuses: OK leaves it open, and the player who
+// gives up is "Single Player".
+TEST(HostileNamesRefused, EmptyNameKeepsTheDialogOpen) {
+    QtMessageGuard guard;
+    CPlayerEntryDlg dlg;
+    EXPECT_EQ(dlgtest::RunSteps(dlg, {dlgtest::Click(1), dlgtest::Commit(1, ""), dlgtest::Enter(),
+                                      dlgtest::ExpectOpen(), dlgtest::Escape()}),
+              IDCANCEL);
+    EXPECT_EQ(dlg.m_strName1, "Single Player");
+    EXPECT_EQ(dlg.GetPlayerCount(), 1);
+}
+
+} // namespace
