@@ -18,6 +18,7 @@
 
 #include <QExposeEvent>
 #include <QRegion>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -228,6 +229,18 @@ TEST(PictureAgreementCheck, NoticesAStalePicture) {
               "text at paint (24,52) is \"Ann\", expected \"Bob\"");
     game->SetDrawRecord(nullptr);
     EndGame(game);
+}
+
+// The guard the storm relies on turns a critical message into a failure and
+// lets a warning pass.
+TEST(QtMessageGuardCheck, FailsOnCriticalOnly) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            QtMessageGuard guard;
+            qWarning("only a warning");
+            qCritical("something broke");
+        },
+        "Qt critical message: something broke");
 }
 
 } // namespace
