@@ -2,8 +2,10 @@
 // object's start-up and message loop.
 
 #include "platform/App.h"
+#include "platform/Gdi.h"
 
 #include <QApplication>
+#include <QFont>
 
 int main(int argc, char** argv) {
     // The program takes no command line: only its own name reaches Qt, so
@@ -13,6 +15,13 @@ int main(int argc, char** argv) {
     // The loop ends with the main window, not with the last window closed:
     // a dialog may close before the main window is first shown.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Text without a font of its own is in the system font, as in any window
+    // of this layer. Qt would otherwise load its own default face just to lay
+    // out the empty text of each new edit field, before the field takes its
+    // dialog's font, and keep it for good.
+    if (const auto* pSystem = dynamic_cast<const CFont*>(GetStockObject(SYSTEM_FONT))) {
+        QApplication::setFont(pSystem->ToQFont());
+    }
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr || !pApp->InitInstance()) {
         return 0;

@@ -67,6 +67,10 @@ QFont DialogFont(const DialogTemplate& tmpl) {
     // on a monospaced face, which clips the guidance text.
     font.setFamilies({QString::fromUtf8(tmpl.pszFontFace), QString::fromLatin1(kFallbackFace)});
     font.setStyleHint(QFont::SansSerif);
+    // Stated in full, so that nothing is taken over from the application's
+    // font: a template's font is upright and of normal weight.
+    font.setWeight(QFont::Normal);
+    font.setStyle(QFont::StyleNormal);
     return font;
 }
 

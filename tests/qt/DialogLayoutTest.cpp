@@ -5,6 +5,8 @@
 #include "platform/DialogTemplate.h"
 #include "ui/Resource.h"
 
+#include <QApplication>
+#include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPushButton>
@@ -86,6 +88,29 @@ TEST(PlayerEntryLayout, FrameAndControlsAreLaidOutInDialogUnitsOfItsFont) {
         EXPECT_LE((dialog->frameGeometry().center() - screenCentre).manhattanLength(), 2);
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
+}
+
+// The program's application font is the bold system font; the dialog and
+// its controls keep the template's upright, normal-weight face all the same.
+TEST(PlayerEntryLayout, TemplateFontTakesNothingFromTheApplicationFont) {
+    const QFont previous = QApplication::font();
+    QFont boldItalic(QStringLiteral("Liberation Serif"), 14);
+    boldItalic.setBold(true);
+    boldItalic.setItalic(true);
+    QApplication::setFont(boldItalic);
+    CPlayerEntryDlg dlg;
+    RunScripted(dlg, [&] {
+        for (const int nID : {IDOK, IDC_CHECK1, IDC_NAME1, IDC_NAME4}) {
+            const QFontInfo shown(dlg.GetDlgItem(nID)->GetWidget()->font());
+            EXPECT_FALSE(shown.bold()) << nID;
+            EXPECT_FALSE(shown.italic()) << nID;
+            EXPECT_EQ(shown.family().toStdString(),
+                      QFontInfo(dlg.GetWidget()->font()).family().toStdString());
+        }
+        EXPECT_EQ(dlg.GetWidget()->font().pointSize(), 8);
+        QTest::keyClick(dlg.GetWidget(), Qt::Key_Escape);
+    });
+    QApplication::setFont(previous);
 }
 
 } // namespace
