@@ -63,10 +63,14 @@ CGdiObject* CDC::SelectStockObject(int nIndex) {
 }
 
 bool CDC::CanDraw() const {
-    if (m_pHost == nullptr || m_pHost->Picture().isNull()) {
-        return false;
+    return m_pHost != nullptr && m_pHost->IsPainting();
+}
+
+void CDC::BeginPainter(QPainter& painter) const {
+    painter.begin(m_pHost);
+    if (m_context == DrawContext::Paint) {
+        painter.setClipRegion(m_pHost->PaintRegion());
     }
-    return m_context == DrawContext::Window || !m_pHost->PaintRegion().isEmpty();
 }
 
 BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
@@ -86,10 +90,8 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
     if (width <= 0 || height <= 0) {
         return TRUE;
     }
-    QPainter painter(&m_pHost->Picture());
-    if (m_context == DrawContext::Paint) {
-        painter.setClipRegion(m_pHost->PaintRegion());
-    }
+    QPainter painter;
+    BeginPainter(painter);
     if (!m_pBrush->IsHollow() && width > 2 && height > 2) {
         painter.fillRect(left + 1, top + 1, width - 2, height - 2, ToQColor(m_pBrush->GetColor()));
     }
@@ -132,10 +134,8 @@ BOOL CDC::TextOut(int x, int y, const std::string& text) {
         m_pHost->Record(std::move(op));
     }
 
-    QPainter painter(&m_pHost->Picture());
-    if (m_context == DrawContext::Paint) {
-        painter.setClipRegion(m_pHost->PaintRegion());
-    }
+    QPainter painter;
+    BeginPainter(painter);
     if (m_nBkMode == OPAQUE) {
         painter.fillRect(cells, ToQColor(m_crBk));
     }

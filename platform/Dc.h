@@ -15,6 +15,7 @@
 
 class CWnd;
 class CFrameHost;
+class QPainter;
 
 // Text background modes.
 inline constexpr int TRANSPARENT = 1;
@@ -53,9 +54,10 @@ protected:
     CFrameHost* m_pHost;
 
 private:
-    // False when nothing can be drawn: no window, or a paint context outside
-    // a repaint.
+    // False when nothing can be drawn: no frame window, or no repaint going on.
     bool CanDraw() const;
+    // Begins painting on the window, clipped as the context is.
+    void BeginPainter(QPainter& painter) const;
 
     DrawContext m_context;
     COLORREF m_crText = RGB(0, 0, 0);
@@ -72,7 +74,8 @@ public:
     explicit CPaintDC(CWnd* pWnd);
 };
 
-// A context covering the window's whole client area, unclipped.
+// A context covering the window's whole client area, unclipped, for drawing
+// during a repaint.
 class CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* pWnd);

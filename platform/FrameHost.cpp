@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
@@ -45,20 +46,15 @@ UINT KeyFlags(const QMouseEvent* event) {
 
 CFrameHost::CFrameHost(UINT classStyle, COLORREF background, QSize outerSize)
     : m_nClassStyle(classStyle), m_crBackground(background), m_outerSize(outerSize) {
-    // Every pixel comes from the picture, so Qt need not clear behind it.
+    // Every repaint erases what it covers, so Qt need not clear behind it.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CFrameHost::BeginPaint() {
-    if (m_bErased || m_rgnPaint.isEmpty()) {
+    if (m_bErased || !IsPainting()) {
         return;
     }
-    m_bErased = true;
-    QPainter painter(&m_image);
-    const QColor background = ToQColor(m_crBackground);
-    for (const QRect& r : m_rgnPaint) {
-        painter.fillRect(r, background);
-    }
+    EraseRegion();
     const QRect bounds = m_rgnPaint.boundingRect();
     DrawOp op;
     op.kind = DrawOp::Kind::Erase;
@@ -66,6 +62,15 @@ void CFrameHost::BeginPaint() {
     op.rect = RECT{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
     op.color = m_crBackground;
     Record(std::move(op));
+}
+
+void CFrameHost::EraseRegion() {
+    m_bErased = true;
+    QPainter painter(this);
+    const QColor background = ToQColor(m_crBackground);
+    for (const QRect& r : m_rgnPaint) {
+        painter.fillRect(r, background);
+    }
 }
 
 void CFrameHost::Record(DrawOp op) {
@@ -105,29 +110,31 @@ void CFrameHost::FitOuterSize() {
            m_outerSize.height() - frame.top() - frame.bottom());
 }
 
-void CFrameHost::EnsurePicture() {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels(static_cast<int>(std::ceil(width() * ratio)),
-                       static_cast<int>(std::ceil(height() * ratio)));
-    if (m_image.size() == pixels && m_image.devicePixelRatio() == ratio) {
+// Qt clips every painter on the window to the area being repainted. Paint
+// contexts clip themselves to it; window contexts may draw anywhere, so the
+// surface's own clip is lifted while the window paints and put back after.
+void CFrameHost::paintEvent(QPaintEvent* event) {
+    QPaintEngine* engine = nullptr;
+    {
+        const QPainter probe(this);
+        engine = probe.paintEngine();
+    }
+    if (engine == nullptr) {
         return;
     }
-    QImage image(pixels, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(ToQColor(m_crBackground));
-    m_image = std::move(image);
-}
-
-void CFrameHost::paintEvent(QPaintEvent* event) {
-    EnsurePicture();
+    const QRegion surfaceClip = engine->systemClip();
+    engine->setSystemClip(QRegion());
     m_rgnPaint = event->region();
     m_bErased = false;
     if (CWnd* pWnd = CWnd::FromWidget(this)) {
         pWnd->SendMessage(WM_PAINT);
     }
+    // A repaint that began no paint context still leaves the area defined.
+    if (!m_bErased) {
+        EraseRegion();
+    }
     m_rgnPaint = QRegion();
-    QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), m_image);
+    engine->setSystemClip(surfaceClip);
 }
 
 void CFrameHost::SendMouseMessage(QMouseEvent* event, bool bDoubleClick) {

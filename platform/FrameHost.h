@@ -1,19 +1,18 @@
 #pragma once
 
-// The Qt widget behind a frame window. It keeps the client area's picture in
-// an image at the screen's device pixel ratio: a repaint erases the area
-// being repainted in the image with the class background, lets the window
-// draw through its device contexts, then shows the image. Paint contexts are
-// clipped to the area being repainted; window contexts draw anywhere in the
-// image, and what they draw outside that area is shown with the next repaint
-// that covers it. Mouse presses, double clicks and the close request become
-// window messages.
+// The Qt widget behind a frame window. The window draws while Qt repaints
+// it, straight into the surface Qt keeps for it: a repaint sends WM_PAINT,
+// whose paint context erases the area being repainted with the class
+// background and is clipped to that area. Window contexts draw on the whole
+// surface, also outside that area; what they draw there is shown the next
+// time that part of the window is shown. Outside a repaint nothing is drawn:
+// a window that wants a new picture asks for a repaint. Mouse presses,
+// double clicks and the close request become window messages.
 
 #include "platform/DrawRecord.h"
 #include "platform/WinTypes.h"
 
 #include <QColor>
-#include <QImage>
 #include <QRegion>
 #include <QSize>
 #include <QWidget>
@@ -28,11 +27,9 @@ public:
     // window system reports its frame.
     CFrameHost(UINT classStyle, COLORREF background, QSize outerSize);
 
-    // The client picture, at the device pixel ratio.
-    const QImage& Picture() const { return m_image; }
-    QImage& Picture() { return m_image; }
     // The area being repainted; empty outside a repaint.
     const QRegion& PaintRegion() const { return m_rgnPaint; }
+    bool IsPainting() const { return !m_rgnPaint.isEmpty(); }
     // Erases the area being repainted with the background, once per repaint.
     void BeginPaint();
 
@@ -50,14 +47,13 @@ protected:
 
 private:
     void SendMouseMessage(QMouseEvent* event, bool bDoubleClick);
-    void EnsurePicture();
+    void EraseRegion();
     void FitOuterSize();
 
     UINT m_nClassStyle;
     COLORREF m_crBackground;
     QSize m_outerSize;
     bool m_bFitPending = true;
-    QImage m_image;
     QRegion m_rgnPaint;
     bool m_bErased = false;
     CDrawRecord* m_pRecord = nullptr;

@@ -38,6 +38,18 @@ protected:
 
     COLORREF Pixel(int x, int y) const { return PixelAt(*m_pFrame, x, y); }
 
+    // Draws through a window context during a repaint of the whole window;
+    // the record keeps only what the drawing adds.
+    template <typename Draw> void DrawInRepaint(Draw draw) {
+        m_pFrame->m_paint = [&](CPaintDC&) {
+            m_record.Clear();
+            CClientDC dc(m_pFrame);
+            draw(dc);
+        };
+        m_pFrame->GetWidget()->repaint();
+        m_pFrame->m_paint = nullptr;
+    }
+
     TestFrame* m_pFrame = nullptr;
     CDrawRecord m_record;
 };
@@ -55,13 +67,14 @@ class DcRectangle : public DcTest, public ::testing::WithParamInterface<RectCase
 
 TEST_P(DcRectangle, OutlinesLastInnerPixelsAndFillsInside) {
     CBrush red(kRed);
-    CClientDC dc(m_pFrame);
-    if (GetParam().hollow) {
-        dc.SelectStockObject(HOLLOW_BRUSH);
-    } else {
-        dc.SelectObject(&red);
-    }
-    dc.Rectangle(120, 100, 150, 120);
+    DrawInRepaint([&](CDC& dc) {
+        if (GetParam().hollow) {
+            dc.SelectStockObject(HOLLOW_BRUSH);
+        } else {
+            dc.SelectObject(&red);
+        }
+        dc.Rectangle(120, 100, 150, 120);
+    });
     const COLORREF inside = GetParam().hollow ? kTestBackground : kRed;
     EXPECT_EQ(Pixel(120, 100), kBlack);
     EXPECT_EQ(Pixel(149, 119), kBlack);
@@ -80,11 +93,12 @@ INSTANTIATE_TEST_SUITE_P(Brushes, DcRectangle,
 
 // Blanks draw no ink, so what their cells show is the background mode alone.
 TEST_F(DcTest, OpaqueModeFillsCharacterCellsTransparentModeDoesNot) {
-    CClientDC dc(m_pFrame);
-    dc.SetBkColor(kYellow);
-    dc.TextOut(10, 200, "    ");
-    dc.SetBkMode(TRANSPARENT);
-    dc.TextOut(10, 300, "    ");
+    DrawInRepaint([](CDC& dc) {
+        dc.SetBkColor(kYellow);
+        dc.TextOut(10, 200, "    ");
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(10, 300, "    ");
+    });
     ASSERT_EQ(m_record.Ops().size(), 2U);
     const RECT cells = m_record.Ops()[0].rect;
     ASSERT_GT(cells.right, cells.left);
@@ -96,9 +110,10 @@ TEST_F(DcTest, OpaqueModeFillsCharacterCellsTransparentModeDoesNot) {
 }
 
 TEST_F(DcTest, FreshContextDrawsBlackSystemTextOnOpaqueWhiteWithWhiteBrush) {
-    CClientDC dc(m_pFrame);
-    dc.TextOut(5, 6, "%d %s &1");
-    dc.Rectangle(1, 2, 3, 4);
+    DrawInRepaint([](CDC& dc) {
+        dc.TextOut(5, 6, "%d %s &1");
+        dc.Rectangle(1, 2, 3, 4);
+    });
     ASSERT_EQ(m_record.Ops().size(), 2U);
     const DrawOp& text = m_record.Ops()[0];
     const auto* system = static_cast<CFont*>(GetStockObject(SYSTEM_FONT));
@@ -161,10 +176,17 @@ TEST_F(DcTest, PaintContextIsClippedWindowContextIsNot) {
     EXPECT_EQ(Pixel(300, 300), kYellow);
 }
 
-TEST_F(DcTest, PaintContextOutsideRepaintDrawsNothing) {
-    CPaintDC dc(m_pFrame);
-    EXPECT_FALSE(dc.TextOut(10, 10, "x"));
+// A window draws while it is repainted; outside a repaint neither kind of
+// context draws, and each says so.
+TEST_F(DcTest, OutsideRepaintNoContextDraws) {
+    CPaintDC paint(m_pFrame);
+    CClientDC window(m_pFrame);
+    for (CDC* dc : {static_cast<CDC*>(&paint), static_cast<CDC*>(&window)}) {
+        EXPECT_FALSE(dc->TextOut(10, 10, "x"));
+        EXPECT_FALSE(dc->Rectangle(100, 100, 150, 150));
+    }
     EXPECT_TRUE(m_record.Ops().empty());
+    EXPECT_EQ(Pixel(120, 120), kTestBackground);
 }
 
 TEST(Font, PointSizeIsDpiTimesTenthsOver720Truncated) {

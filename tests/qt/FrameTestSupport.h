@@ -1,6 +1,6 @@
 #pragma once
 
-// Helpers for tests of frame windows: the client picture, pixel colours,
+// Helpers for tests of frame windows: the window's surface, pixel colours,
 // mouse input through the window system's path, and cleaning up a frame
 // (which deletes itself when destroyed).
 
@@ -8,7 +8,9 @@
 #include "platform/FrameWnd.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QColor>
+#include <QImage>
 #include <QTest>
 #include <QWindow>
 
@@ -21,12 +23,36 @@ inline CFrameHost* Host(const CWnd& wnd) {
     return dynamic_cast<CFrameHost*>(wnd.GetWidget());
 }
 
-inline const QImage& Picture(const CWnd& wnd) {
-    return Host(wnd)->Picture();
+// The window's surface as Qt keeps it, at the device pixel ratio: what the
+// window has drawn, including what is not shown yet. Null before the first
+// repaint. Read it only; a copy kept would make Qt's own image detach.
+inline const QImage* Surface(const CWnd& wnd) {
+    QBackingStore* store = wnd.GetWidget() != nullptr ? wnd.GetWidget()->backingStore() : nullptr;
+    if (store == nullptr || store->size().isEmpty()) {
+        return nullptr;
+    }
+    const QPaintDevice* device = store->paintDevice();
+    if (device == nullptr || device->devType() != QInternal::Image) {
+        return nullptr;
+    }
+    return static_cast<const QImage*>(device);
 }
 
+// A copy of the surface; null before the first repaint.
+inline QImage Picture(const CWnd& wnd) {
+    const QImage* surface = Surface(wnd);
+    return surface != nullptr ? surface->copy() : QImage();
+}
+
+// Not a colour: what a pixel reads as when there is no surface.
+inline constexpr COLORREF kNoPixel = 0xFFFFFFFF;
+
 inline COLORREF PixelAt(const CWnd& wnd, int x, int y) {
-    const QColor c = Picture(wnd).pixelColor(x, y);
+    const QImage* surface = Surface(wnd);
+    if (surface == nullptr) {
+        return kNoPixel;
+    }
+    const QColor c = surface->pixelColor(x, y);
     return RGB(c.red(), c.green(), c.blue());
 }
 

@@ -189,7 +189,7 @@ TEST(FrameWnd, RepaintWithoutPaintHandlerErasesWithClassBackground) {
     frame->Create(wndClass, "Plain", kTestOuterRect);
     ShowAndWait(*frame);
     Repaint(*frame);
-    const QImage& picture = Picture(*frame);
+    const QImage picture = Picture(*frame);
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(PixelAt(*frame, 0, 0), RGB(10, 20, 30));
     EXPECT_EQ(PixelAt(*frame, picture.width() - 1, picture.height() - 1), RGB(10, 20, 30));

@@ -350,7 +350,7 @@ TEST_F(GamePicture, LongNameRunsPastTheNameBox) {
 TEST_F(GamePicture, PartialRepaintRedrawsOnlyThePartButDiceAndBoxesWhole) {
     TestGameFrame& game = Start({{"Ann", "Bob"}});
     Paint();
-    const QImage before = Picture(game).copy();
+    const QImage before = Picture(game);
 
     game.NextPlayer();
     game.SetRolls(2);
@@ -358,12 +358,12 @@ TEST_F(GamePicture, PartialRepaintRedrawsOnlyThePartButDiceAndBoxesWhole) {
     const QRect part(0, 0, 364, 75);
     m_record.Clear();
     game.GetWidget()->repaint(part);
-    const QImage partial = Picture(game).copy();
+    const QImage partial = Picture(game);
     ASSERT_FALSE(m_record.Ops().empty());
     EXPECT_EQ(Describe(m_record.Ops().front()), "paint erase (0,0,364,75) RGB(200,200,255)");
 
     Paint();
-    const QImage after = Picture(game).copy();
+    const QImage after = Picture(game);
 
     // Inside the part: the new name over a fresh background, as a full repaint.
     for (int y = part.top(); y <= part.bottom(); ++y) {
