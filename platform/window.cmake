@@ -1,5 +1,5 @@
 # The frame-window part of the layer: application object, frame window with
-# its retained client picture, device contexts and drawing objects.
+# drawing into the surface Qt keeps for it, device contexts and drawing objects.
 target_sources(dorvanex_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/App.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dc.cpp

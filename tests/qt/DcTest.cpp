@@ -1,5 +1,5 @@
 // Device contexts, brushes and fonts: what a rectangle and a text cover in
-// the client picture, the clipping of the paint context, the defaults of a
+// the window's surface, the clipping of the paint context, the defaults of a
 // fresh context and the sizes of the fonts.
 
 #include "FrameTestSupport.h"

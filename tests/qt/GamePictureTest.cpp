@@ -1,6 +1,6 @@
 // The main window's picture, checked two ways: the drawing record compared
 // element by element with the picture the game should show in a few states,
-// and pixels of the rendered client picture.
+// and pixels of the window's surface.
 
 #include "FrameTestSupport.h"
 #include "GameFrameDriver.h"
