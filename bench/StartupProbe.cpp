@@ -176,9 +176,7 @@ int main(int argc, char** argv) {
         if (const auto run = LaunchAndTrace(bare)) {
             bareLaunch.Add(Between(*run, "", "window-shown"));
             bareShow.Add(Between(*run, "show-called", "window-shown"));
-            if (run->reports.contains("peak-kb")) {
-                bareKb.Add(static_cast<double>(run->reports.at("peak-kb")));
-            }
+            bareKb.Add(Reported(*run, "peak-kb"));
             for (const char* kind : kinds) {
                 bareKinds[kind].Add(Reported(*run, kind));
             }
@@ -194,9 +192,7 @@ int main(int argc, char** argv) {
             }
             dialog.Add(Between(*run, "", "dialog-shown"));
             okToPainted.Add(Between(*run, "ok-pressed", "window-shown"));
-            if (run->reports.contains("peak-kb")) {
-                gameKb.Add(static_cast<double>(run->reports.at("peak-kb")));
-            }
+            gameKb.Add(Reported(*run, "peak-kb"));
             for (const char* kind : kinds) {
                 gameKinds[kind].Add(Reported(*run, kind));
             }
