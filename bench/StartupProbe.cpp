@@ -4,7 +4,8 @@
 // process shares. Prints the medians beside their floors.
 //
 // Usage: dorvanex_startup_probe BARE_WINDOW TRACED_GAME [RUNS]
-// The bare window runs twice a round, plain and with a line of text.
+// The bare window runs three times a round: plain, with a line of text, and
+// after a plain dialog (bare_window.cpp).
 
 #include "bench/Figures.h"
 #include "bench/Probe.h"
@@ -167,11 +168,11 @@ int main(int argc, char** argv) {
     const std::string game = argv[2];
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : kDefaultRuns;
 
-    Series bareLaunch, bareShow, bareKb, textLaunch, textKb, dialog, okToPainted, gameKb;
+    Series bareLaunch, bareShow, bareKb, textLaunch, textKb, dialogKb, dialog, okToPainted, gameKb;
     // Resident memory by kind at the moment of the peak reading.
     std::map<std::string, Series> bareKinds, gameKinds;
     const char* const kinds[] = {"anon-kb", "file-kb", "shmem-kb"};
-    // One of each in turn, so all three meet the same moments of load.
+    // One of each in turn, so all of them meet the same moments of load.
     for (int i = 0; i < runs; ++i) {
         if (const auto run = LaunchAndTrace(bare)) {
             bareLaunch.Add(Between(*run, "", "window-shown"));
@@ -184,6 +185,9 @@ int main(int argc, char** argv) {
         if (const auto run = LaunchAndTrace(bare, "--text")) {
             textLaunch.Add(Between(*run, "", "window-shown"));
             textKb.Add(Reported(*run, "peak-kb"));
+        }
+        if (const auto run = LaunchAndTrace(bare, "--dialog")) {
+            dialogKb.Add(Reported(*run, "peak-kb"));
         }
         if (const auto run = LaunchAndTrace(game)) {
             if (Reported(*run, "players") != 4.0) {
@@ -239,6 +243,11 @@ int main(int argc, char** argv) {
     table.push_back(memory);
     table.push_back({"memory: peak resident, game after 8 turns", gameKb.Median(),
                      "bare window with text: peak resident", textKb.Median(), Unit::Kibibytes, ""});
+    table.push_back({"memory: peak resident, game after 8 turns", gameKb.Median(),
+                     "bare dialog, then window: peak resident", dialogKb.Median(), Unit::Kibibytes,
+                     ""});
+    table.push_back({"memory: peak resident, bare dialog, then window", dialogKb.Median(),
+                     "bare window: peak resident", bareKb.Median(), Unit::Kibibytes, ""});
     bench::PrintFigureTable(table);
     std::printf("\nresident at the peak reading, median KiB (anonymous / file-backed / shared):\n"
                 "  game %.0f / %.0f / %.0f, bare window %.0f / %.0f / %.0f\n",

@@ -6,8 +6,13 @@
 #include <QKeyEvent>
 #include <QWindow>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 
 namespace bench {
 
@@ -21,6 +26,14 @@ void ReportMemory() {
     Report("anon-kb", StatusKb("RssAnon"));
     Report("file-kb", StatusKb("RssFile"));
     Report("shmem-kb", StatusKb("RssShmem"));
+    // For finding where the memory goes: the process's whole map, with what
+    // is resident of each mapping, in PREFIX.PID (bench/smaps-diff compares
+    // two of them).
+    if (const char* prefix = std::getenv("BENCH_SMAPS")) {
+        std::ifstream in("/proc/self/smaps");
+        std::ofstream out(std::string(prefix) + "." + std::to_string(getpid()));
+        out << in.rdbuf();
+    }
 }
 
 StartupTrace::StartupTrace(std::function<void(QWindow*)> onShown)

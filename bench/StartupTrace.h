@@ -19,6 +19,7 @@ namespace bench {
 void Report(const char* event, std::int64_t value);
 // The peak resident memory ("peak-kb") and what is resident now, by kind:
 // anonymous, file-backed and shared ("anon-kb", "file-kb", "shmem-kb").
+// With BENCH_SMAPS=PREFIX set it also saves /proc/self/smaps to PREFIX.PID.
 void ReportMemory();
 
 class StartupTrace : public QObject {

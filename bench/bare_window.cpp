@@ -4,16 +4,27 @@
 // With --text it also draws one line of text, so that the fonts are loaded
 // as in any window with words in it: a second floor that separates what
 // text costs from what the game adds.
+// With --dialog it first shows a plain Qt dialog holding the kinds of
+// controls the player-entry dialog holds, closes it once it is on screen,
+// and then shows a window that draws one line in each of the faces the game
+// window draws with: a third floor, what any Qt program with such a dialog
+// and such a window takes before any game code runs.
 
 #include "bench/Probe.h"
 #include "bench/StartupTrace.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -29,25 +40,98 @@ protected:
     }
 };
 
+// The faces of the game window: a bold sans-serif for the sheet, a large
+// serif for the title.
+class FacesWindow : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        QFont sans(QStringLiteral("Liberation Sans"));
+        sans.setPixelSize(14);
+        sans.setBold(true);
+        painter.setFont(sans);
+        painter.drawText(QPoint(24, 120), QStringLiteral("Roll 0  Upper Total 63"));
+        QFont serif(QStringLiteral("Liberation Serif"));
+        serif.setPixelSize(34);
+        painter.setFont(serif);
+        painter.drawText(QPoint(24, 52), QStringLiteral("Dorvanex"));
+    }
+};
+
+QFont DialogFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(8);
+    return font;
+}
+
+// The player-entry dialog's kinds of controls, placed as it places them, in
+// the face it falls back on.
+class ControlsDialog : public QDialog {
+public:
+    ControlsDialog() {
+        setFont(DialogFont());
+        setWindowTitle(QStringLiteral("Bare dialog"));
+        resize(279, 296);
+        auto* label = new QLabel(QStringLiteral("At least one player required."), this);
+        label->setWordWrap(true);
+        label->setGeometry(44, 28, 170, 48);
+        for (int i = 0; i < 4; ++i) {
+            auto* check = new QCheckBox(QStringLiteral("Name &%1").arg(i + 1), this);
+            check->setGeometry(41, 83 + 29 * i, 63, 26);
+            auto* edit = new QLineEdit(this);
+            edit->setGeometry(114, 86 + 28 * i, 104, 23);
+            edit->setEnabled(i == 0);
+        }
+        auto* ok = new QPushButton(QStringLiteral("OK"), this);
+        ok->setDefault(true);
+        ok->setGeometry(95, 271, 75, 23);
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
     const bool bText = argc > 1 && std::strcmp(argv[1], "--text") == 0;
+    const bool bDialog = argc > 1 && std::strcmp(argv[1], "--dialog") == 0;
     QApplication app(argc, argv);
+    if (bDialog) {
+        // Else the edit fields would also load Qt's default face.
+        QApplication::setFont(DialogFont());
+    }
+    // Destroyed once on screen, as the game destroys its dialog.
+    std::unique_ptr<ControlsDialog> dialog;
+    if (bDialog) {
+        dialog = std::make_unique<ControlsDialog>();
+    }
+    QWidget plain;
+    TextWindow text;
+    FacesWindow faces;
+    QWidget& window = bDialog ? static_cast<QWidget&>(faces)
+                      : bText ? static_cast<QWidget&>(text)
+                              : static_cast<QWidget&>(plain);
+    window.setWindowTitle(QStringLiteral("Bare window"));
+    window.resize(kClientWidth, kClientHeight);
+
     // Owned by the application.
-    new bench::StartupTrace([](QWindow*) {
+    new bench::StartupTrace([&](QWindow* shown) {
+        if (dialog != nullptr && shown == dialog->windowHandle()) {
+            QTimer::singleShot(0, [&] {
+                dialog.reset();
+                window.show();
+            });
+            return;
+        }
         bench::Report("window-shown", bench::MonotonicNs());
         QTimer::singleShot(0, [] {
             bench::ReportMemory();
             QCoreApplication::quit();
         });
     });
-    QWidget plain;
-    TextWindow text;
-    QWidget& window = bText ? static_cast<QWidget&>(text) : plain;
-    window.setWindowTitle(QStringLiteral("Bare window"));
-    window.resize(kClientWidth, kClientHeight);
     bench::Report("show-called", bench::MonotonicNs());
-    window.show();
+    if (dialog != nullptr) {
+        dialog->show();
+    } else {
+        window.show();
+    }
     return QApplication::exec();
 }
