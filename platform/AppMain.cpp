@@ -2,6 +2,7 @@
 // object's start-up and message loop.
 
 #include "platform/App.h"
+#include "platform/FontWarmup.h"
 #include "platform/Gdi.h"
 
 #include <QApplication>
@@ -11,7 +12,11 @@ int main(int argc, char** argv) {
     // The program takes no command line: only its own name reaches Qt, so
     // no argument can change how it runs.
     int qtArgc = argc > 0 ? 1 : 0;
+    // The font configuration is read while Qt connects to the display.
+    CFontWarmup fontWarmup;
     QApplication app(qtArgc, argv);
+    // Before any font is looked up, which would otherwise read it again.
+    fontWarmup.Wait();
     // The loop ends with the main window, not with the last window closed:
     // a dialog may close before the main window is first shown.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -10,6 +10,18 @@ target_sources(dorvanex_platform PRIVATE
 
 # The entry point lives apart so that only the program links it, never the
 # test executables with their own main.
-add_library(dorvanex_platform_main STATIC ${CMAKE_CURRENT_LIST_DIR}/AppMain.cpp)
+add_library(dorvanex_platform_main STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/AppMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FontWarmup.cpp
+)
 target_link_libraries(dorvanex_platform_main PUBLIC dorvanex_platform)
+# Where Qt finds its faces through fontconfig, the entry point reads the
+# font configuration on a thread of its own while Qt starts.
+find_package(Threads REQUIRED)
+target_link_libraries(dorvanex_platform_main PRIVATE Threads::Threads)
+if(UNIX AND NOT APPLE)
+  find_package(Fontconfig REQUIRED)
+  target_link_libraries(dorvanex_platform_main PRIVATE Fontconfig::Fontconfig)
+  target_compile_definitions(dorvanex_platform_main PRIVATE DORVANEX_HAVE_FONTCONFIG=1)
+endif()
 dorvanex_warnings(dorvanex_platform_main)
