@@ -4,6 +4,7 @@ target_sources(dorvanex_qt_tests PRIVATE
   ${PROJECT_SOURCE_DIR}/ui/GameApp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DcTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FontDpiTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FontWarmupTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameWndTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameFrameDriver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameFrameTest.cpp
