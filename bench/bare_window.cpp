@@ -103,12 +103,16 @@ int main(int argc, char** argv) {
     if (bDialog) {
         dialog = std::make_unique<ControlsDialog>();
     }
-    QWidget plain;
-    TextWindow text;
-    FacesWindow faces;
-    QWidget& window = bDialog ? static_cast<QWidget&>(faces)
-                      : bText ? static_cast<QWidget&>(text)
-                              : static_cast<QWidget&>(plain);
+    // Only the window this run shows is built, so the floors hold nothing else.
+    std::unique_ptr<QWidget> pWindow;
+    if (bDialog) {
+        pWindow = std::make_unique<FacesWindow>();
+    } else if (bText) {
+        pWindow = std::make_unique<TextWindow>();
+    } else {
+        pWindow = std::make_unique<QWidget>();
+    }
+    QWidget& window = *pWindow;
     window.setWindowTitle(QStringLiteral("Bare window"));
     window.resize(kClientWidth, kClientHeight);
 
