@@ -1,5 +1,6 @@
 #include "game/ScoreSheet.h"
 
+#include "game/ScoreSum.h"
 #include "game/Scoring.h"
 
 namespace {
@@ -84,21 +85,21 @@ int CScoreSheet::Score(int id) const {
 void CScoreSheet::UpdateTotals() {
     int subtotal = 0;
     for (int id = CAT_ONES; id <= CAT_SIXES; ++id) {
-        subtotal += Score(id);
+        subtotal = AddScores(subtotal, Score(id));
     }
     const int bonus = subtotal >= BONUS_THRESHOLD ? BONUS_SCORE : 0;
-    const int upperTotal = bonus + subtotal;
+    const int upperTotal = AddScores(bonus, subtotal);
 
     int bottomSubtotal = 0;
     for (int id = CAT_THREE_KIND; id <= CAT_CHANCE; ++id) {
-        bottomSubtotal += Score(id);
+        bottomSubtotal = AddScores(bottomSubtotal, Score(id));
     }
 
     m_boxes[CAT_SUBTOTAL].SetScore(subtotal);
     m_boxes[CAT_BONUS].SetScore(bonus);
     m_boxes[CAT_UPPER_TOTAL].SetScore(upperTotal);
     m_boxes[CAT_BOTTOM_SUBTOTAL].SetScore(bottomSubtotal);
-    m_boxes[CAT_GRAND_TOTAL].SetScore(bottomSubtotal + upperTotal);
+    m_boxes[CAT_GRAND_TOTAL].SetScore(AddScores(bottomSubtotal, upperTotal));
 }
 
 int CScoreSheet::GetGrandTotal() const {

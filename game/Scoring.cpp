@@ -2,9 +2,11 @@
 
 #include "game/Categories.h"
 #include "game/ScoreBox.h"
+#include "game/ScoreSum.h"
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -180,7 +182,11 @@ void CScoreBox::ScoreFiveKind(bool qualifies) {
     if (!qualifies) {
         return;
     }
-    m_nScore = (m_nScore == 0) ? FIVE_KIND_FIRST_SCORE : m_nScore + FIVE_KIND_REPEAT_BONUS;
-    ++g_nFiveKindCount;
+    m_nScore =
+        (m_nScore == 0) ? FIVE_KIND_FIRST_SCORE : AddScores(m_nScore, FIVE_KIND_REPEAT_BONUS);
+    // Only "more than one" is ever asked of the count, so it may stop growing.
+    if (g_nFiveKindCount < std::numeric_limits<int>::max()) {
+        ++g_nFiveKindCount;
+    }
     g_nLastCategory = CAT_FIVE_KIND;
 }

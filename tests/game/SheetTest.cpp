@@ -5,6 +5,7 @@
 #include "game/ScoreSheet.h"
 
 #include <array>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,13 @@ void Score(CScoreSheet& sheet, int row, const std::string& faces) {
     sheet.ScoreBox(row, dice);
     ResetFaceCounts();
 }
+
+// A sheet whose five-of-a-kind box already holds the given score, as after
+// that many repeats within one continuation.
+class FiveKindSheet : public CScoreSheet {
+public:
+    explicit FiveKindSheet(int score) { m_boxes[CAT_FIVE_KIND].SetScore(score); }
+};
 
 } // namespace
 
@@ -148,4 +156,30 @@ TEST_F(GameTest, MustContinueReadsTheCombinationRowsAndDieZerosUpperRow) {
     EXPECT_FALSE(sheet.MustContinue(MakeDice("1 4 4 4 4")));
     Score(sheet, 3, "4 4 4 4 4");
     EXPECT_FALSE(sheet.MustContinue(fours));
+}
+
+// Scoring five of a kind again and again in one turn never wraps a score round.
+TEST_F(GameTest, RepeatedFiveOfAKindStopsAtTheLargestScore) {
+    constexpr int MAX = std::numeric_limits<int>::max();
+    struct Case {
+        int before, box, bottom, grand;
+    };
+    const std::vector<Case> cases{
+        {MAX - 200, MAX - 100, MAX - 70, MAX - 40},
+        {MAX - 100, MAX, MAX, MAX},
+        {MAX - 99, MAX, MAX, MAX},
+        {MAX, MAX, MAX, MAX},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        FiveKindSheet sheet(c.before);
+        Score(sheet, CAT_SIXES, "6 6 6 6 6");
+        Score(sheet, CAT_CHANCE, "6 6 6 6 6");
+        Score(sheet, CAT_FIVE_KIND, "6 6 6 6 6");
+        sheet.UpdateTotals();
+        EXPECT_EQ(sheet.GetBox(CAT_FIVE_KIND).GetScore(), c.box);
+        EXPECT_EQ(sheet.GetBox(CAT_UPPER_TOTAL).GetScore(), 30);
+        EXPECT_EQ(sheet.GetBox(CAT_BOTTOM_SUBTOTAL).GetScore(), c.bottom);
+        EXPECT_EQ(sheet.GetGrandTotal(), c.grand);
+    }
 }
