@@ -37,7 +37,8 @@ public:
     // Passes the turn to the next player in order; one player keeps it.
     void NextPlayer();
 
-    // k, i must be in range: dice 0..4, players 0..3.
+    // Accessors for painting and tests. Die i must be 0..4; players k 0..3
+    // (GetSheet alone also takes any other index).
     const CDie& GetDie(int i) const { return m_dice.at(static_cast<std::size_t>(i)); }
     // The sheet of player i, or nullptr for a player who has none.
     const CScoreSheet* GetSheet(int i) const;
