@@ -9,7 +9,9 @@
 using UINT = unsigned int;
 using BOOL = int;
 using WPARAM = std::uintptr_t;
-using LPARAM = std::intptr_t;
+// Wide enough for a mouse position's two 32-bit halves on every target, 32-bit
+// ones included; nothing in the layer passes a pointer through it.
+using LPARAM = std::int64_t;
 using LRESULT = std::intptr_t;
 using COLORREF = std::uint32_t;
 
@@ -66,6 +68,7 @@ constexpr UINT HIWORD(WPARAM w) { return static_cast<UINT>((w >> 16) & 0xFFFFu);
 
 // Mouse positions travel in LPARAM as two 32-bit halves, so no client
 // coordinate, however large the window grows, is ever cut short.
+static_assert(sizeof(LPARAM) * 8 >= 64, "LPARAM must hold two 32-bit coordinates");
 constexpr LPARAM MakePointLParam(int x, int y) {
     return static_cast<LPARAM>((static_cast<std::uint64_t>(static_cast<std::uint32_t>(y)) << 32) |
                                static_cast<std::uint32_t>(x));

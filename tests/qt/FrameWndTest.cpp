@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <ostream>
-
+#include <limits>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,6 +41,18 @@ TEST(FrameWnd, CreatesHiddenWindowWithStandardFrameAroundClientArea) {
     EXPECT_EQ(client.bottom, 551);
     EXPECT_EQ(widget->cursor().shape(), Qt::ArrowCursor);
     EXPECT_FALSE(widget->windowIcon().isNull());
+}
+
+// Positions beyond 16 bits, and negative ones, cross a message unchanged.
+TEST(FrameWnd, MousePositionsCrossAMessageWhole) {
+    constexpr int MAX = std::numeric_limits<int>::max();
+    constexpr int MIN = std::numeric_limits<int>::min();
+    for (const POINT p :
+         {POINT{37, 118}, POINT{-1, -1}, POINT{70000, -70000}, POINT{MAX, MIN}, POINT{MIN, MAX}}) {
+        const POINT back = PointFromLParam(MakePointLParam(p.x, p.y));
+        EXPECT_EQ(back.x, p.x);
+        EXPECT_EQ(back.y, p.y);
+    }
 }
 
 enum class Action { Press, DoubleClick };
