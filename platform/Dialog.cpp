@@ -47,12 +47,16 @@ public:
                 return true;
             }
         }
+#ifndef Q_OS_MACOS
+        // On macOS, Alt is the Option key, which types characters such as "@"
+        // on many layouts, and Qt has no mnemonics there; so keys pass as typed.
         if (pEvent->type() == QEvent::KeyPress) {
             const auto modifiers = static_cast<QKeyEvent*>(pEvent)->modifiers();
             if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier)) {
                 return true;
             }
         }
+#endif
         return QDialog::eventFilter(pWatched, pEvent);
     }
 
