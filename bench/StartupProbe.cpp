@@ -4,8 +4,9 @@
 // process shares. Prints the medians beside their floors.
 //
 // Usage: dorvanex_startup_probe BARE_WINDOW TRACED_GAME [RUNS]
-// The bare window runs three times a round: plain, with a line of text, and
-// after a plain dialog (bare_window.cpp).
+// The bare window runs four times a round: plain, with a line of text, with
+// a line in each of the game's faces, and after a plain dialog
+// (bare_window.cpp).
 
 #include "bench/Figures.h"
 #include "bench/Probe.h"
@@ -168,7 +169,8 @@ int main(int argc, char** argv) {
     const std::string game = argv[2];
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : kDefaultRuns;
 
-    Series bareLaunch, bareShow, bareKb, textLaunch, textKb, dialogKb, dialog, okToPainted, gameKb;
+    Series bareLaunch, bareShow, bareKb, textLaunch, textKb, facesKb, dialogKb, dialog, okToPainted,
+        gameKb;
     // Resident memory by kind at the moment of the peak reading.
     std::map<std::string, Series> bareKinds, gameKinds;
     const char* const kinds[] = {"anon-kb", "file-kb", "shmem-kb"};
@@ -185,6 +187,9 @@ int main(int argc, char** argv) {
         if (const auto run = LaunchAndTrace(bare, "--text")) {
             textLaunch.Add(Between(*run, "", "window-shown"));
             textKb.Add(Reported(*run, "peak-kb"));
+        }
+        if (const auto run = LaunchAndTrace(bare, "--faces")) {
+            facesKb.Add(Reported(*run, "peak-kb"));
         }
         if (const auto run = LaunchAndTrace(bare, "--dialog")) {
             dialogKb.Add(Reported(*run, "peak-kb"));
@@ -247,6 +252,8 @@ int main(int argc, char** argv) {
                      "bare dialog, then window: peak resident", dialogKb.Median(), Unit::Kibibytes,
                      ""});
     table.push_back({"memory: peak resident, bare dialog, then window", dialogKb.Median(),
+                     "bare window: peak resident", bareKb.Median(), Unit::Kibibytes, ""});
+    table.push_back({"memory: peak resident, bare window, game's faces", facesKb.Median(),
                      "bare window: peak resident", bareKb.Median(), Unit::Kibibytes, ""});
     bench::PrintFigureTable(table);
     std::printf("\nresident at the peak reading, median KiB (anonymous / file-backed / shared):\n"

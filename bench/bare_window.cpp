@@ -9,6 +9,9 @@
 // and then shows a window that draws one line in each of the faces the game
 // window draws with: a third floor, what any Qt program with such a dialog
 // and such a window takes before any game code runs.
+// With --faces it shows only a window that draws one line in each of the
+// three faces the game draws with, the dialog's among them: what any Qt
+// program drawing the game's texts takes, with no controls at all.
 
 #include "bench/Probe.h"
 #include "bench/StartupTrace.h"
@@ -28,6 +31,13 @@
 
 namespace {
 
+// The face the player-entry dialog falls back on.
+QFont DialogFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(8);
+    return font;
+}
+
 // The game window's client area: 380 x 590 less the frame.
 constexpr int kClientWidth = 364;
 constexpr int kClientHeight = 551;
@@ -41,8 +51,11 @@ protected:
 };
 
 // The faces of the game window: a bold sans-serif for the sheet, a large
-// serif for the title.
+// serif for the title; and, when asked, the dialog's face as well.
 class FacesWindow : public QWidget {
+public:
+    explicit FacesWindow(bool bDialogFace) : m_bDialogFace(bDialogFace) {}
+
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
@@ -55,14 +68,15 @@ protected:
         serif.setPixelSize(34);
         painter.setFont(serif);
         painter.drawText(QPoint(24, 52), QStringLiteral("Dorvanex"));
+        if (m_bDialogFace) {
+            painter.setFont(DialogFont());
+            painter.drawText(QPoint(24, 160), QStringLiteral("At least one player required."));
+        }
     }
-};
 
-QFont DialogFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSize(8);
-    return font;
-}
+private:
+    bool m_bDialogFace;
+};
 
 // The player-entry dialog's kinds of controls, placed as it places them, in
 // the face it falls back on.
@@ -93,8 +107,9 @@ public:
 int main(int argc, char** argv) {
     const bool bText = argc > 1 && std::strcmp(argv[1], "--text") == 0;
     const bool bDialog = argc > 1 && std::strcmp(argv[1], "--dialog") == 0;
+    const bool bFaces = argc > 1 && std::strcmp(argv[1], "--faces") == 0;
     QApplication app(argc, argv);
-    if (bDialog) {
+    if (bDialog || bFaces) {
         // Else the edit fields would also load Qt's default face.
         QApplication::setFont(DialogFont());
     }
@@ -105,8 +120,8 @@ int main(int argc, char** argv) {
     }
     // Only the window this run shows is built, so the floors hold nothing else.
     std::unique_ptr<QWidget> pWindow;
-    if (bDialog) {
-        pWindow = std::make_unique<FacesWindow>();
+    if (bDialog || bFaces) {
+        pWindow = std::make_unique<FacesWindow>(bFaces);
     } else if (bText) {
         pWindow = std::make_unique<TextWindow>();
     } else {
