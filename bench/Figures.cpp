@@ -14,8 +14,9 @@ struct Published {
     double p99Ns = 0;
 };
 
-std::map<std::string, Published>& Registry() {
-    static std::map<std::string, Published> registry;
+// Every run's sorted samples under its key, in the order the runs were made.
+std::map<std::string, std::vector<std::vector<std::int64_t>>>& Registry() {
+    static std::map<std::string, std::vector<std::vector<std::int64_t>>> registry;
     return registry;
 }
 
@@ -53,6 +54,24 @@ void PrintRow(const std::string& name, const std::string& value, const std::stri
     std::printf("%s\n", text.c_str());
 }
 
+// The samples of a key's full runs taken together. Google Benchmark sizes a
+// benchmark with shorter runs before its first full one, and every further
+// repetition repeats the full run's count, so the full runs are the longest.
+Published Pooled(const std::vector<std::vector<std::int64_t>>& runs) {
+    std::size_t longest = 0;
+    for (const auto& run : runs) {
+        longest = std::max(longest, run.size());
+    }
+    std::vector<std::int64_t> pooled;
+    for (const auto& run : runs) {
+        if (run.size() == longest) {
+            pooled.insert(pooled.end(), run.begin(), run.end());
+        }
+    }
+    std::sort(pooled.begin(), pooled.end());
+    return {Percentile(pooled, 0.5), Percentile(pooled, 0.99)};
+}
+
 } // namespace
 
 void Samples::Publish(benchmark::State& state, const std::string& key) {
@@ -60,10 +79,10 @@ void Samples::Publish(benchmark::State& state, const std::string& key) {
         return;
     }
     std::sort(m_ns.begin(), m_ns.end());
-    const Published result{Percentile(m_ns, 0.5), Percentile(m_ns, 0.99)};
-    state.counters["median_us"] = result.medianNs / 1e3;
-    state.counters["p99_us"] = result.p99Ns / 1e3;
-    Registry()[key] = result;
+    state.counters["median_us"] = Percentile(m_ns, 0.5) / 1e3;
+    state.counters["p99_us"] = Percentile(m_ns, 0.99) / 1e3;
+    Registry()[key].push_back(std::move(m_ns));
+    m_ns.clear();
 }
 
 void PrintFigureTable(const std::vector<Figure>& figures) {
@@ -90,11 +109,13 @@ void PrintFigures(const std::vector<TimedFigure>& figures) {
             std::printf("%s: not measured\n", t.name.c_str());
             continue;
         }
+        const Published pValue = Pooled(value->second);
+        const Published pFloor = Pooled(floor->second);
         Figure median;
         median.name = t.name + ", median";
-        median.value = value->second.medianNs;
+        median.value = pValue.medianNs;
         median.floorName = t.floorName + ", median";
-        median.floor = floor->second.medianNs;
+        median.floor = pFloor.medianNs;
         if (t.goalMedianMs > 0) {
             char goal[32];
             std::snprintf(goal, sizeof goal, "<= %g ms", t.goalMedianMs);
@@ -106,9 +127,9 @@ void PrintFigures(const std::vector<TimedFigure>& figures) {
         }
         Figure p99;
         p99.name = t.name + ", p99";
-        p99.value = value->second.p99Ns;
+        p99.value = pValue.p99Ns;
         p99.floorName = t.floorName + ", p99";
-        p99.floor = floor->second.p99Ns;
+        p99.floor = pFloor.p99Ns;
         table.push_back(median);
         table.push_back(p99);
     }

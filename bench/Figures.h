@@ -21,9 +21,11 @@ class Samples {
 public:
     Samples() { m_ns.reserve(1 << 16); }
     void Add(std::int64_t ns) { m_ns.push_back(ns); }
-    // Sets the median and p99 as the run's counters and keeps them under key
-    // for PrintFigures. Google Benchmark calls a benchmark several times to
-    // size it; the last, full run is the one kept.
+    // Sets the run's median and p99 as its counters and keeps its samples
+    // under key for PrintFigures, which takes the samples of all full runs
+    // of a key together. Repetitions interleaved with those of the floor
+    // (--benchmark_enable_random_interleaving) let a figure and its floor
+    // meet the same moments of load.
     void Publish(benchmark::State& state, const std::string& key);
 
 private:
