@@ -19,6 +19,20 @@ TEST(Die, ConstructorsRollAFaceAndStartFresh) {
     }
 }
 
+// A new die takes the engine's next face, rather than a fixed one.
+TEST(Die, NewDieShowsTheEnginesNextFace) {
+    std::array<int, 7> seen{};
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        SeedRandom(seed);
+        const int next = RollFace();
+        SeedRandom(seed);
+        const CDie die;
+        EXPECT_EQ(die.GetValue(), next) << seed;
+        ++seen[static_cast<std::size_t>(next)];
+    }
+    EXPECT_LT(seen[1], 20); // some seed starts on a face other than 1
+}
+
 TEST(Die, RollIsUniformOverSixFacesAndRepeatableFromASeed) {
     SeedRandom(7);
     CDie die;

@@ -57,6 +57,8 @@ TEST_F(GameTest, StartGameBuildsSheetsNamesAndTotalsClampingTheCount) {
             EXPECT_EQ(total.GetScore(), SCORE_EMPTY);
             EXPECT_FALSE(total.IsFilled());
         }
+        EXPECT_EQ(table.GetSheet(-1), nullptr);
+        EXPECT_EQ(table.GetSheet(players), nullptr);
         EXPECT_EQ(table.GetName(3), "Di"); // copied whatever the count
     }
 }

@@ -50,6 +50,12 @@ TEST_F(GameTest, NewSheetHasEmptyScoringRowsAndZeroTotals) {
         EXPECT_EQ(box.GetId(), i);
         EXPECT_EQ(box.GetScore(), IsComputedRow(i) ? 0 : SCORE_EMPTY) << i;
         EXPECT_EQ(box.IsFilled(), IsComputedRow(i)) << i;
+        // Rows 25 px apart and 20 high from y = 100; computed rows wider and
+        // further right.
+        const int top = 100 + 25 * i;
+        const CRect rect =
+            IsComputedRow(i) ? CRect{140, top, 190, top + 20} : CRect{120, top, 150, top + 20};
+        EXPECT_EQ(box.GetRect(), rect) << i;
     }
     EXPECT_EQ(sheet.GetGrandTotal(), 0);
 }
@@ -135,6 +141,55 @@ TEST_F(GameTest, BottomTotalsCountDorvanexAndFailedAttemptsAsTheyStand) {
     EXPECT_EQ(table.Box(CAT_UPPER_TOTAL).GetScore(), 0);
     EXPECT_EQ(table.Box(CAT_GRAND_TOTAL).GetScore(), 195);
     EXPECT_EQ(table.GetTotal(0).GetScore(), 195);
+}
+
+// The faces of an attempt stay counted until the turn clears them; faces
+// outside 0..5 are neither counted nor read.
+TEST_F(GameTest, FaceCountsHoldTheLastAttemptOnly) {
+    CScoreSheet sheet;
+    sheet.ScoreBox(CAT_CHANCE, MakeDice("6 1 3 1 6"));
+    const std::array<int, 6> expected{2, 0, 1, 0, 0, 2};
+    CountFace(-1);
+    CountFace(6);
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(GetFaceCount(k), expected[static_cast<std::size_t>(k)]) << k;
+    }
+    EXPECT_EQ(GetFaceCount(-1), 0);
+    EXPECT_EQ(GetFaceCount(6), 0);
+}
+
+// Only the upper and combination rows have a rule; any other box ignores
+// the dice and leaves the last category alone.
+TEST_F(GameTest, BoxWithNoRuleIgnoresTheDice) {
+    const auto dice = MakeDice("6 6 6 6 6");
+    for (int id : {CAT_SUBTOTAL, CAT_BONUS, CAT_UPPER_TOTAL, CAT_BOTTOM_SUBTOTAL, CAT_GRAND_TOTAL,
+                   NUM_CATEGORIES, -1}) {
+        SCOPED_TRACE(id);
+        CScoreBox box("Row", id, 0, 0, 10, 10, false, SCORE_EMPTY);
+        box.Score(dice);
+        ResetFaceCounts();
+        EXPECT_EQ(box.GetScore(), -1);
+        EXPECT_FALSE(box.IsFilled());
+        EXPECT_EQ(GetLastCategory(), LAST_CATEGORY_NONE);
+    }
+}
+
+// Die 0's face picks the upper row that keeps the turn going, at either end.
+TEST_F(GameTest, MustContinueReadsDieZerosRowForEveryFace) {
+    CScoreSheet sheet;
+    Score(sheet, CAT_THREE_KIND, "1 1 1 1 1");
+    Score(sheet, CAT_FOUR_KIND, "1 1 1 1 1");
+    Score(sheet, CAT_FULL_HOUSE, "2 2 3 3 3");
+    Score(sheet, CAT_SMALL_STRAIGHT, "1 2 3 4 5");
+    Score(sheet, CAT_LARGE_STRAIGHT, "1 2 3 4 5");
+    Score(sheet, CAT_CHANCE, "1 1 1 1 1");
+    for (int face = 1; face <= 6; ++face) {
+        SCOPED_TRACE(face);
+        const auto dice = MakeDice(std::to_string(face) + " 1 1 1 1");
+        EXPECT_TRUE(sheet.MustContinue(dice));
+        Score(sheet, face - 1, "1 1 1 1 1");
+        EXPECT_FALSE(sheet.MustContinue(dice));
+    }
 }
 
 TEST_F(GameTest, MustContinueReadsTheCombinationRowsAndDieZerosUpperRow) {
