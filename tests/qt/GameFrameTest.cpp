@@ -13,8 +13,12 @@
 
 #include <ostream>
 
+#include <QCoreApplication>
+#include <QMouseEvent>
+
 #include <array>
 #include <string>
+#include <utility>
 
 using namespace frametest;
 using namespace gametest;
@@ -118,6 +122,37 @@ TEST_F(GameFrameTest, RightPressRollsAndLeftPressHoldsAndReleasesADie) {
     Left(DieCentre(2));
     EXPECT_EQ(game.GetDie(2).GetState(), DIE_ROLLED);
     EXPECT_EQ(game.GetDie(2).GetRect(), home);
+}
+
+// A press reaches the game at the pixel it fell on: a die takes presses
+// from its top-left pixel up to, not including, its right and bottom edges.
+// A position between pixels, as on a scaled screen, counts as the pixel it
+// lies in.
+TEST_F(GameFrameTest, PressesMeetADieAtItsEdgesAndBetweenPixels) {
+    TestGameFrame& game = Start({{"Ann"}});
+    const CRect home = game.GetDie(0).GetRect();
+    ASSERT_EQ(home, (CRect{20, 100, 55, 135}));
+    const std::array<std::pair<POINT, bool>, 8> cases{{{{20, 100}, true},
+                                                       {{54, 134}, true},
+                                                       {{19, 117}, false},
+                                                       {{55, 117}, false},
+                                                       {{37, 99}, false},
+                                                       {{37, 135}, false},
+                                                       {{20, 134}, true},
+                                                       {{54, 100}, true}}};
+    for (const auto& [at, hits] : cases) {
+        SCOPED_TRACE(std::to_string(at.x) + "," + std::to_string(at.y));
+        Left(at);
+        EXPECT_EQ(game.GetDie(0).GetState() == DIE_HELD, hits);
+        if (hits) {
+            Left(DieCentre(0)); // release, back home
+        }
+    }
+    const QPointF between(54.6, 134.6);
+    QMouseEvent press(QEvent::MouseButtonPress, between, game.GetWidget()->mapToGlobal(between),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(game.GetWidget(), &press);
+    EXPECT_EQ(game.GetDie(0).GetState(), DIE_HELD);
 }
 
 // The second press of a fast double click is a double-click message, which

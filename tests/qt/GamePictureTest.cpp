@@ -11,12 +11,14 @@
 #include "platform/DrawRecord.h"
 #include "platform/Gdi.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 
 #include <ostream>
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -330,6 +332,24 @@ TEST_F(GamePicture, HeldDieIsOutlinedFiftyPixelsRight) {
     EXPECT_EQ(Pixel(104, 134), kBlack);
     EXPECT_EQ(Pixel(71, 133), kBackground); // hollow inside
     EXPECT_EQ(Pixel(20, 150), kBlack);      // die 1 stays home
+}
+
+// Every press that changes the game brings the picture up to date by
+// itself, once the window's pending events have run.
+TEST_F(GamePicture, PressesRepaintOnTheirOwn) {
+    TestGameFrame& game = Start({{"Ann"}});
+    Paint();
+    m_record.Clear();
+    RightPress(game);
+    QCoreApplication::processEvents();
+    const auto& ops = m_record.Ops();
+    EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const DrawOp& op) {
+        return op.kind == DrawOp::Kind::Text && op.text == "Roll 1";
+    }));
+    LeftPress(game, game.GetDie(0).GetRect());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Pixel(70, 100), kBlack);
+    EXPECT_EQ(Pixel(20, 100), kBackground);
 }
 
 TEST_F(GamePicture, LongNameRunsPastTheNameBox) {

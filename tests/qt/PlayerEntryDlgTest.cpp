@@ -52,6 +52,23 @@ const Scenario kScenarios[] = {
      IDOK,
      3,
      {"Ann", "Bob", "Cy", ""}},
+    {"SecondNameMissingIsRefusedThenAccepted",
+     {Click(1), Click(2), Type(1, "Ann"), Enter(), ExpectOpen(), Type(2, "Bob"), Enter()},
+     IDOK,
+     2,
+     {"Ann", "Bob", "", ""}},
+    {"FourthNameMissingIsRefusedThenAccepted",
+     {Click(1), Click(2), Click(3), Click(4), Type(1, "Ann"), Type(2, "Bob"), Type(3, "Cy"),
+      Enter(), ExpectOpen(), Type(4, "Dee"), Enter()},
+     IDOK,
+     4,
+     {"Ann", "Bob", "Cy", "Dee"}},
+    {"OneLetterAndBlankNamesAreNamesInEverySlot",
+     {Click(1), Click(2), Click(3), Click(4), Type(1, "A"), Type(2, " "), Type(3, "B"),
+      Type(4, "  "), Enter()},
+     IDOK,
+     4,
+     {"A", " ", "B", "  "}},
     {"FourPlayers",
      {Click(1), Click(2), Click(3), Click(4), Type(1, "Ann"), Type(2, "Bob"), Type(3, "Cy"),
       Type(4, "Dee"), Enter()},
@@ -161,17 +178,21 @@ TEST(PlayerEntryDlg, AltDigitTogglesOnlyEnabledBoxes) {
                                          Expect("X[] o() -() -()"),
                                          ExpectFocus(IDC_CHECK1),
                                          Type(1, "Ann"),
+                                         // Ctrl+Alt is AltGr on some systems and types.
+                                         Key(Qt::Key_At, Qt::AltModifier),
+                                         Key(Qt::Key_At, Qt::ControlModifier | Qt::AltModifier),
+                                         Expect("X[Ann@] o() -() -()"),
                                          Alt(2), // from inside the name field
-                                         Expect("X[Ann] X[] o() -()"),
+                                         Expect("X[Ann@] X[] o() -()"),
                                          Type(2, "Bob"),
                                          Alt(4),
-                                         Expect("X[Ann] X[Bob] o() -()"),
+                                         Expect("X[Ann@] X[Bob] o() -()"),
                                          Alt(2),
-                                         Expect("X[Ann] o() -() -()"),
+                                         Expect("X[Ann@] o() -() -()"),
                                          Enter(),
                                      });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(NamesOf(dlg), (Names{"Ann", "", "", ""}));
+    EXPECT_EQ(NamesOf(dlg), (Names{"Ann@", "", "", ""}));
 }
 
 // Records each run of the closing step and what the controls held then.
