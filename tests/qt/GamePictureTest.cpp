@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -321,6 +322,42 @@ TEST_F(GamePicture, BackgroundBoxFillAndTitleBandReachingPastTheTitle) {
     EXPECT_EQ(Pixel(bandEnd - 1, title.rect.bottom - 1), kBand);
     EXPECT_EQ(Pixel(titleEnd + 10, title.rect.bottom), kBackground);
     EXPECT_EQ(Pixel(1, 10), kBackground);
+}
+
+// Text stands on its baseline one ascent below where it is placed: the row
+// just above the baseline crosses every letter, and the row above the
+// placed top crosses none.
+TEST_F(GamePicture, LettersStandInsideTheCellsTheyWerePlacedIn) {
+    Start({{"Ann"}});
+    const auto& ops = Paint();
+    for (const std::string& text : {kTitleBand, std::string("Roll 0")}) {
+        SCOPED_TRACE(text);
+        const auto found = std::find_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
+            return op.kind == DrawOp::Kind::Text && op.text == text;
+        });
+        ASSERT_NE(found, ops.end());
+        const DrawOp& op = *found;
+        QFont font(QString::fromStdString(op.fontFace));
+        font.setPixelSize(op.fontHeight);
+        font.setBold(op.fontBold);
+        const QFontMetrics metrics(font);
+        const QString letters = QString::fromStdString(text).trimmed();
+        const int right = op.rect.left + metrics.horizontalAdvance(letters);
+        // Pixels on a row that differ from the row's commonest colour.
+        const auto inkOnRow = [&](int y) {
+            std::map<COLORREF, int> colours;
+            for (int x = op.rect.left; x < right; ++x) {
+                ++colours[Pixel(x, y)];
+            }
+            int paper = 0;
+            for (const auto& [colour, count] : colours) {
+                paper = std::max(paper, count);
+            }
+            return right - op.rect.left - paper;
+        };
+        EXPECT_GT(inkOnRow(op.rect.top + metrics.ascent() - 2), 3);
+        EXPECT_EQ(inkOnRow(op.rect.top - 1), 0);
+    }
 }
 
 TEST_F(GamePicture, HeldDieIsOutlinedFiftyPixelsRight) {
