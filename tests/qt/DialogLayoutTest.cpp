@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
@@ -80,6 +81,23 @@ TEST(PlayerEntryLayout, FrameAndControlsAreLaidOutInDialogUnitsOfItsFont) {
                                  Px(p.cy, vbase, 8));
             EXPECT_EQ(dlg.GetDlgItem(p.nID)->GetWidget()->geometry(), expected) << p.nID;
         }
+
+        // The guidance: shown whole, wrapped inside its own place.
+        const auto labels = dialog->findChildren<QLabel*>();
+        ASSERT_EQ(labels.size(), 1);
+        const QLabel* guidance = labels.front();
+        EXPECT_TRUE(guidance->isVisible());
+        EXPECT_TRUE(guidance->wordWrap());
+        EXPECT_EQ(guidance->text().toStdString(),
+                  "At least one player required. Click in the box next to each name and then "
+                  "enter the player name.  ");
+        EXPECT_EQ(guidance->geometry(),
+                  QRect(Px(29, hbase, 4), Px(17, vbase, 8), Px(113, hbase, 4), Px(30, vbase, 8)));
+        const QRect needed = QFontMetrics(guidance->font())
+                                 .boundingRect(QRect(0, 0, guidance->width(), 1000),
+                                               Qt::TextWordWrap, guidance->text());
+        EXPECT_LE(needed.height(), guidance->height());
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "not resizable";
 
         EXPECT_EQ(dialog->windowTitle().toStdString(), "Dorvanex Player Entry");
         EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowCloseButtonHint));

@@ -68,6 +68,8 @@ TEST_F(GameFrameTest, StartUpAsksForPlayersBeforeTheWindowIsShown) {
     EXPECT_EQ(frame->GetName(0), "Ann");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame->GetWidget()));
     EXPECT_EQ(PixelAt(*frame, 330, 10), RGB(192, 255, 192));
+    // 380 x 590 with its frame, near the top left of the screen.
+    EXPECT_EQ(frame->GetWidget()->frameGeometry(), QRect(20, 30, 380, 590));
 
     frame->GetWidget()->close();
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);

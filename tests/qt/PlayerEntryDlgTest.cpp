@@ -185,8 +185,12 @@ TEST(PlayerEntryDlg, AltDigitTogglesOnlyEnabledBoxes) {
                                          Alt(2), // from inside the name field
                                          Expect("X[Ann@] X[] o() -()"),
                                          Type(2, "Bob"),
-                                         Alt(4),
+                                         Alt(4), // still disabled
                                          Expect("X[Ann@] X[Bob] o() -()"),
+                                         Alt(3),
+                                         Expect("X[Ann@] X[Bob] X[] o()"),
+                                         Alt(4),
+                                         Expect("X[Ann@] X[Bob] X[] X[]"),
                                          Alt(2),
                                          Expect("X[Ann@] o() -() -()"),
                                          Enter(),
