@@ -53,6 +53,22 @@ Font SystemFont() {
     const auto* font = static_cast<const CFont*>(GetStockObject(SYSTEM_FONT));
     return {font->GetFaceName(), font->GetPixelHeight(), font->IsBold()};
 }
+// The first text drawn with exactly these characters, or nullptr.
+const DrawOp* FindText(const std::vector<DrawOp>& ops, const std::string& text) {
+    const auto found = std::find_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
+        return op.kind == DrawOp::Kind::Text && op.text == text;
+    });
+    return found != ops.end() ? &*found : nullptr;
+}
+
+// The Qt font a recorded text was drawn in.
+QFont FontOf(const DrawOp& op) {
+    QFont font(QString::fromStdString(op.fontFace));
+    font.setPixelSize(op.fontHeight);
+    font.setBold(op.fontBold);
+    return font;
+}
+
 const Font kTitleFont{"Times new Roman", 34, false};
 const Font kDieFont{"Times new Roman", 32, false};
 
@@ -271,12 +287,8 @@ TEST_F(GamePicture, CounterNameAndTotalsStandWhereTheyBelong) {
     LeftPress(game, game.GetDie(0).GetRect());
     const auto& ops = Paint();
     auto find = [&](const std::string& text) {
-        for (const DrawOp& op : ops) {
-            if (op.kind == DrawOp::Kind::Text && op.text == text) {
-                return Describe(op);
-            }
-        }
-        return std::string("(not drawn)");
+        const DrawOp* op = FindText(ops, text);
+        return op != nullptr ? Describe(*op) : std::string("(not drawn)");
     };
     const Font sys = SystemFont();
     EXPECT_EQ(find("Roll 2"), Describe(Text(DrawContext::Paint, 24, 402, "Roll 2", sys, kBlue,
@@ -313,9 +325,7 @@ TEST_F(GamePicture, BackgroundBoxFillAndTitleBandReachingPastTheTitle) {
     EXPECT_EQ(Pixel(120, 100), kBlack);   // its outline
 
     const DrawOp& title = ops.at(1);
-    QFont font(QString::fromStdString(title.fontFace));
-    font.setPixelSize(title.fontHeight);
-    const int titleEnd = 2 + QFontMetrics(font).horizontalAdvance("Dorvanex by Harvelo");
+    const int titleEnd = 2 + QFontMetrics(FontOf(title)).horizontalAdvance("Dorvanex by Harvelo");
     const int bandEnd = std::min<int>(title.rect.right, kClient.right);
     ASSERT_GT(bandEnd, titleEnd + 30);
     EXPECT_EQ(Pixel(titleEnd + 10, title.rect.top), kBand);
@@ -332,15 +342,10 @@ TEST_F(GamePicture, LettersStandInsideTheCellsTheyWerePlacedIn) {
     const auto& ops = Paint();
     for (const std::string& text : {kTitleBand, std::string("Roll 0")}) {
         SCOPED_TRACE(text);
-        const auto found = std::find_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
-            return op.kind == DrawOp::Kind::Text && op.text == text;
-        });
-        ASSERT_NE(found, ops.end());
+        const DrawOp* found = FindText(ops, text);
+        ASSERT_NE(found, nullptr);
         const DrawOp& op = *found;
-        QFont font(QString::fromStdString(op.fontFace));
-        font.setPixelSize(op.fontHeight);
-        font.setBold(op.fontBold);
-        const QFontMetrics metrics(font);
+        const QFontMetrics metrics(FontOf(op));
         const QString letters = QString::fromStdString(text).trimmed();
         const int right = op.rect.left + metrics.horizontalAdvance(letters);
         // Pixels on a row that differ from the row's commonest colour.
@@ -379,10 +384,7 @@ TEST_F(GamePicture, PressesRepaintOnTheirOwn) {
     m_record.Clear();
     RightPress(game);
     QCoreApplication::processEvents();
-    const auto& ops = m_record.Ops();
-    EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const DrawOp& op) {
-        return op.kind == DrawOp::Kind::Text && op.text == "Roll 1";
-    }));
+    EXPECT_NE(FindText(m_record.Ops(), "Roll 1"), nullptr);
     LeftPress(game, game.GetDie(0).GetRect());
     QCoreApplication::processEvents();
     EXPECT_EQ(Pixel(70, 100), kBlack);
