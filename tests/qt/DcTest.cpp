@@ -13,6 +13,9 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include <ostream>
 
 using namespace frametest;
@@ -200,18 +203,34 @@ TEST(Font, PointSizeIsDpiTimesTenthsOver720Truncated) {
             EXPECT_EQ(font.ToQFont().pixelSize(), font.GetPixelHeight());
         }
     }
-    if (dpi == 96) {
-        CFont title;
-        CFont die;
-        title.CreatePointFont(255, "Times new Roman");
-        die.CreatePointFont(245, "Times new Roman");
-        EXPECT_EQ(title.GetPixelHeight(), 34);
-        EXPECT_EQ(die.GetPixelHeight(), 32);
-    }
     CFont none;
     EXPECT_FALSE(none.CreatePointFont(100, ""));
     EXPECT_FALSE(none.CreatePointFont(0, "Times new Roman"));
     EXPECT_FALSE(none.DeleteObject());
+}
+
+// The game's two point sizes and the system font, in pixels, on the screens
+// the test command runs these cases on.
+TEST(Font, GameSizesInPixels) {
+    const struct {
+        int dpi;
+        int title;
+        int die;
+        int system;
+    } screens[] = {{5, 1, 1, 1}, {96, 34, 32, 14}, {200, 70, 68, 29}};
+    const int dpi = static_cast<int>(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
+    const auto* screen = std::find_if(std::begin(screens), std::end(screens),
+                                      [dpi](const auto& row) { return row.dpi == dpi; });
+    if (screen == std::end(screens)) {
+        GTEST_SKIP() << "no sizes listed for " << dpi << " dpi";
+    }
+    CFont title;
+    CFont die;
+    title.CreatePointFont(255, "Times new Roman");
+    die.CreatePointFont(245, "Times new Roman");
+    EXPECT_EQ(title.GetPixelHeight(), screen->title);
+    EXPECT_EQ(die.GetPixelHeight(), screen->die);
+    EXPECT_EQ(static_cast<CFont*>(GetStockObject(SYSTEM_FONT))->GetPixelHeight(), screen->system);
 }
 
 TEST(Font, TimesNewRomanMapsToMetricCompatibleFace) {
