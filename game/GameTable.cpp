@@ -95,6 +95,7 @@ void CGameTable::OnLButtonDown(unsigned /*nFlags*/, CPoint point) {
         Invalidate();
     }
 
+    // Before the players are known there is no sheet to score on.
     CScoreSheet* sheet = SheetOf(m_nCurPlayer);
     if (sheet == nullptr) {
         return;

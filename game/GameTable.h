@@ -26,7 +26,8 @@ public:
 
     // Sets up the players: one new sheet each, all four names copied whatever
     // the count, player 0 to begin, and the totals list. A count outside 1..4
-    // is clamped into that range.
+    // (a dialog that ended without settling one) is clamped into that range,
+    // so the current player always has a sheet.
     void StartGame(int nPlayers, const std::array<std::string, MAX_PLAYERS>& names);
 
     // Rolls every die that is not held, up to three rolls a turn. The point is ignored.
