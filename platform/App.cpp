@@ -1,6 +1,7 @@
 #include "platform/App.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QThread>
 
 namespace {
@@ -36,6 +37,10 @@ int CWinApp::Run() {
     // an event loop; there is none after this one.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return exitCode;
+}
+
+void CWinApp::SetAppID(const char* pszAppID) {
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(pszAppID));
 }
 
 CWinApp* AfxGetApp() {

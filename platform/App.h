@@ -23,6 +23,10 @@ public:
     // exit code. Returns at once when there is no main window.
     virtual int Run();
 
+    // Names the program to the desktop, which finds its menu entry and icon
+    // by this name (the installed desktop file's, without ".desktop").
+    void SetAppID(const char* pszAppID);
+
     // The main window: destroying it ends the message loop.
     CWnd* m_pMainWnd = nullptr;
 };

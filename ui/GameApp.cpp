@@ -2,12 +2,10 @@
 
 #include "ui/GameFrame.h"
 
-#include <QGuiApplication>
-
 namespace {
 
 // Ties the running window to the installed menu entry and its icon.
-constexpr const char* kDesktopFileName = "io.github.dorvanex.Dorvanex";
+constexpr const char* kAppID = "io.github.dorvanex.Dorvanex";
 
 } // namespace
 
@@ -16,7 +14,7 @@ CGameApp theApp;
 CBrush g_brushBox(RGB(125, 250, 250));
 
 BOOL CGameApp::InitInstance() {
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+    SetAppID(kAppID);
     m_pMainWnd = new CGameFrame;
     m_pMainWnd->ShowWindow(SW_SHOW);
     m_pMainWnd->UpdateWindow();

@@ -16,7 +16,8 @@ public:
     ~CGameFrame() override;
 
 protected:
-    // Repaints the whole client area, background included.
+    // The game table's repaint request: repaints the whole client area,
+    // background included.
     void Invalidate() override;
 
     void OnPaint();

@@ -53,12 +53,13 @@ void CPlayerEntryDlg::OnCheck(int nSlot) {
             EnableDlgItem(kCheckIds[Index(nSlot + 1)], TRUE);
         }
     } else {
-        // The box itself stays enabled; everything below it is emptied and locked.
+        // The box itself stays enabled. The boxes below it are unticked and
+        // locked; its own field and those below are emptied and locked.
+        for (int k = nSlot + 1; k <= kSlots; ++k) {
+            EnableDlgItem(kCheckIds[Index(k)], FALSE);
+            CheckOf(k) = 0;
+        }
         for (int k = nSlot; k <= kSlots; ++k) {
-            if (k > nSlot) {
-                EnableDlgItem(kCheckIds[Index(k)], FALSE);
-                CheckOf(k) = 0;
-            }
             EnableDlgItem(kNameIds[Index(k)], FALSE);
             NameOf(k).clear();
         }

@@ -14,6 +14,7 @@
 #include <ostream>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
 
 #include <array>
@@ -66,6 +67,8 @@ TEST_F(GameFrameTest, StartUpAsksForPlayersBeforeTheWindowIsShown) {
     EXPECT_TRUE(frame->IsWindowEnabled());
     EXPECT_EQ(frame->GetPlayers(), 1);
     EXPECT_EQ(frame->GetName(0), "Ann");
+    // The name the installed menu entry and icon go by.
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "io.github.dorvanex.Dorvanex");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame->GetWidget()));
     EXPECT_EQ(PixelAt(*frame, 330, 10), RGB(192, 255, 192));
     // 380 x 590 with its frame, near the top left of the screen.
