@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <iterator>
-
 #include <ostream>
 
 using namespace frametest;

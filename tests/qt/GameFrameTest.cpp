@@ -9,15 +9,13 @@
 #include "game/Scoring.h"
 #include "ui/GameApp.h"
 
-#include <gtest/gtest.h>
-
-#include <ostream>
-
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
 #include <utility>
 
