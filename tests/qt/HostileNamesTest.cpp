@@ -23,14 +23,15 @@ using namespace gametest;
 
 namespace {
 
-// 10,000 characters: long enough to run far past the window and through any
-// fixed-size buffer a formatter might use.
-std::string TenThousandCharacters() {
+// 40,000 characters: long enough to run far past the window, through any
+// fixed-size buffer a formatter might use, and past the 32,767 characters an
+// edit field keeps unless told otherwise.
+std::string FortyThousandCharacters() {
     std::string name;
-    while (name.size() < 10000) {
+    while (name.size() < 40000) {
         name += "Bartholomew-";
     }
-    name.resize(10000);
+    name.resize(40000);
     return name;
 }
 
@@ -44,7 +45,7 @@ void PrintTo(const HostileName& c, std::ostream* os) {
 }
 
 const HostileName kNames[] = {
-    {"TenThousandCharacters", TenThousandCharacters()},
+    {"FortyThousandCharacters", FortyThousandCharacters()},
     {"MultiByteUtf8", "Zoë Łukasz Ærø 名前 🎲 Ελένη"},
     {"RightToLeft", "שלום עולם مرحبا بكم"},
     {"RightToLeftOverride", "\u202Eevil\u202C name"},
