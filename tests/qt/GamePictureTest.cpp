@@ -16,11 +16,10 @@
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
