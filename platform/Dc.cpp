@@ -6,7 +6,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
+#include <QTransform>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -85,22 +88,35 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
     op.hollowBrush = m_pBrush->IsHollow();
     m_pHost->Record(std::move(op));
 
-    const int width = right - left;
-    const int height = bottom - top;
-    if (width <= 0 || height <= 0) {
+    if (right <= left || bottom <= top) {
         return TRUE;
     }
     QPainter painter;
     BeginPainter(painter);
-    if (!m_pBrush->IsHollow() && width > 2 && height > 2) {
-        painter.fillRect(left + 1, top + 1, width - 2, height - 2, ToQColor(m_pBrush->GetColor()));
+    // Drawn on whole device pixels: each edge goes to the nearest device
+    // pixel and the pen is as wide as one pixel rounds to, so at a scale
+    // such as 1.5 all four sides come out equally wide and the fill meets
+    // them with no gap and no overlap. A shape keeps at least one device
+    // pixel however small the scale.
+    const qreal ratio = m_pHost->devicePixelRatioF();
+    const auto device = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
+    const int x = device(left);
+    const int y = device(top);
+    const int cx = std::max(device(right) - x, 1);
+    const int cy = std::max(device(bottom) - y, 1);
+    const int pen = std::max(static_cast<int>(std::lround(ratio)), 1);
+    const int penX = std::min(pen, cx);
+    const int penY = std::min(pen, cy);
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    if (!m_pBrush->IsHollow() && cx > 2 * pen && cy > 2 * pen) {
+        painter.fillRect(x + pen, y + pen, cx - 2 * pen, cy - 2 * pen,
+                         ToQColor(m_pBrush->GetColor()));
     }
-    // The outline as four one-pixel strips, exact at any device pixel ratio.
-    const QColor pen = ToQColor(kPenColor);
-    painter.fillRect(left, top, width, 1, pen);
-    painter.fillRect(left, bottom - 1, width, 1, pen);
-    painter.fillRect(left, top, 1, height, pen);
-    painter.fillRect(right - 1, top, 1, height, pen);
+    const QColor penColor = ToQColor(kPenColor);
+    painter.fillRect(x, y, cx, penY, penColor);
+    painter.fillRect(x, y + cy - penY, cx, penY, penColor);
+    painter.fillRect(x, y, penX, cy, penColor);
+    painter.fillRect(x + cx - penX, y, penX, cy, penColor);
     return TRUE;
 }
 

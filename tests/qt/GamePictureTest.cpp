@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -409,6 +410,69 @@ TEST_F(GamePicture, LongNameRunsPastTheNameBox) {
         }
     }
     EXPECT_TRUE(inkPastBox);
+}
+
+// At any scale every outline stands on whole device pixels: its four sides
+// are equally wide, as wide as one pixel at that scale rounds to, and the
+// inside (the fill, or the background of a hollow shape) reaches it with no
+// gap. Each side is measured from a point inside the shape outwards, along
+// a line that no text crosses.
+TEST_F(GamePicture, OutlinesAreEquallyWideOnEverySide) {
+    Start({{"Ann", "Bob"}});
+    const auto& ops = Paint();
+    const QImage* surface = Surface(*m_pGame);
+    ASSERT_NE(surface, nullptr);
+    const double ratio = surface->devicePixelRatio();
+    const int pen = std::max(static_cast<int>(std::lround(ratio)), 1);
+    const auto device = [ratio](double v) { return static_cast<int>(std::floor(v * ratio)); };
+    const auto colorAt = [surface](int x, int y) {
+        if (!surface->valid(x, y)) {
+            return kNoPixel;
+        }
+        const QColor c = surface->pixelColor(x, y);
+        return RGB(c.red(), c.green(), c.blue());
+    };
+    int rectangles = 0;
+    for (const DrawOp& op : ops) {
+        if (op.kind != DrawOp::Kind::Rectangle) {
+            continue;
+        }
+        ++rectangles;
+        const RECT& r = op.rect;
+        const COLORREF inside = op.hollowBrush ? kBackground : op.color;
+        // Device pixel centres: a row just above the bottom outline, where
+        // no letter without descenders reaches, and a column left of where
+        // any text starts.
+        const int row = device(r.bottom - 2.5);
+        const int column = device(r.left + 2.5);
+        struct Side {
+            const char* name;
+            int x, y, dx, dy;
+        };
+        const Side sides[] = {
+            {"left", device(r.left + 2.5), row, -1, 0},
+            {"right", device(r.right - 2.5), row, 1, 0},
+            {"top", column, device(r.top + 2.5), 0, -1},
+            {"bottom", column, device(r.bottom - 2.5), 0, 1},
+        };
+        for (const Side& side : sides) {
+            int x = side.x;
+            int y = side.y;
+            while (colorAt(x, y) == inside) {
+                x += side.dx;
+                y += side.dy;
+            }
+            int width = 0;
+            while (colorAt(x, y) == kBlack) {
+                x += side.dx;
+                y += side.dy;
+                ++width;
+            }
+            EXPECT_EQ(width, pen) << side.name << " side of " << Describe(op) << " at scale "
+                                  << ratio;
+        }
+    }
+    EXPECT_GE(rectangles, 5 + 18 + 2 + 2);
 }
 
 // When only part of the window is repainted, the paint context's elements

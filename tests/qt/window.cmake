@@ -31,3 +31,13 @@ foreach(dpi 5 200)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=${dpi};QT_ENABLE_HIGHDPI_SCALING=0"
     TIMEOUT 60)
 endforeach()
+
+# The outlines once more at the scale factors desktops offer, where a
+# logical pixel covers a fraction of device pixels.
+foreach(scale 1.25 1.5 1.75 2)
+  add_test(NAME dorvanex_outlines_at_scale_${scale}
+    COMMAND dorvanex_qt_tests --gtest_filter=GamePicture.OutlinesAreEquallyWideOnEverySide)
+  set_tests_properties(dorvanex_outlines_at_scale_${scale} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale}"
+    TIMEOUT 60)
+endforeach()
