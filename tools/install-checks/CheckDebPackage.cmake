@@ -2,8 +2,7 @@
 # see: the control fields that pull in the run-time packages, and the files
 # that put the game in the menu.
 #
-# Run as: cmake -DBUILD_DIR=... -DWORK_DIR=... -DAPP_ID=... -DHAS_PROGRAM=ON|OFF
-#               -P this file
+# Run as: cmake -DBUILD_DIR=... -DWORK_DIR=... -DAPP_ID=... -P this file
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -52,26 +51,19 @@ endif()
 string(REGEX REPLACE "\\([^)]*\\)" "" names "${depends}")
 string(REGEX REPLACE "[ \t]" "" names "${names}")
 string(REPLACE "," ";" names "${names}")
-set(wanted fonts-liberation2)
-if(HAS_PROGRAM)
-  list(APPEND wanted libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6)
-endif()
-foreach(name IN LISTS wanted)
+foreach(name fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6)
   if(NOT name IN_LIST names)
     list(APPEND failures "Depends lacks ${name}: ${depends}")
   endif()
 endforeach()
 
 execute_process(COMMAND dpkg-deb -c ${debs} OUTPUT_VARIABLE listing)
-set(paths
-  ./usr/share/applications/${APP_ID}.desktop
-  ./usr/share/metainfo/${APP_ID}.metainfo.xml
-  ./usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
-  ./usr/share/icons/hicolor/48x48/apps/${APP_ID}.png)
-if(HAS_PROGRAM)
-  list(APPEND paths ./usr/bin/dorvanex)
-endif()
-foreach(path IN LISTS paths)
+foreach(path
+    ./usr/games/dorvanex
+    ./usr/share/applications/${APP_ID}.desktop
+    ./usr/share/metainfo/${APP_ID}.metainfo.xml
+    ./usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    ./usr/share/icons/hicolor/48x48/apps/${APP_ID}.png)
   string(FIND "${listing}" " ${path}\n" at)
   if(at EQUAL -1)
     list(APPEND failures "package lacks ${path}")

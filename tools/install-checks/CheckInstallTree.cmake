@@ -3,7 +3,7 @@
 # every size, the metainfo, and that the three name each other correctly.
 #
 # Run as: cmake -DBUILD_DIR=... -DWORK_DIR=... -DAPP_ID=... -DICON_SIZES=...
-#               -DBINDIR=... -DDATADIR=... -DHAS_PROGRAM=ON|OFF -P this file
+#               -DPROGRAM_DIR=... -DDATADIR=... -P this file
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -27,9 +27,7 @@ set(desktop ${share}/applications/${APP_ID}.desktop)
 set(metainfo ${share}/metainfo/${APP_ID}.metainfo.xml)
 set(svg ${share}/icons/hicolor/scalable/apps/${APP_ID}.svg)
 
-if(HAS_PROGRAM)
-  require_file(${prefix}/${BINDIR}/dorvanex "program missing from ${BINDIR}")
-endif()
+require_file(${prefix}/${PROGRAM_DIR}/dorvanex "program missing from ${PROGRAM_DIR}")
 require_file(${desktop} "desktop entry missing")
 require_file(${metainfo} "metainfo missing")
 require_file(${svg} "scalable icon missing")
@@ -57,7 +55,9 @@ foreach(size IN LISTS ICON_SIZES)
 endforeach()
 
 # The entry must start the installed program and show the installed icon;
-# the metainfo must point at the entry by its file name.
+# the metainfo must point at the entry by its file name. The entry names the
+# program alone, to be found on the PATH, of which the program's folder is
+# a part on the systems that keep games apart.
 if(EXISTS ${desktop})
   file(STRINGS ${desktop} exec_line REGEX "^Exec=")
   file(STRINGS ${desktop} icon_line REGEX "^Icon=")
