@@ -201,6 +201,34 @@ if(DORVANEX_TESTS AND DORVANEX_FREEDESKTOP)
   # Both run the install step into the build tree; one at a time keeps them
   # from writing the same files at once.
   set_tests_properties(install_tree deb_package PROPERTIES RESOURCE_LOCK build-install)
+
+  # The package as it ships: built in Release twice, from fresh trees in two
+  # folders, then compared byte for byte and given to lintian. The sanitizer
+  # build skips these; its own flags do not reach the Release trees.
+  if(NOT DORVANEX_SANITIZE)
+    set(release_dir ${PROJECT_BINARY_DIR}/release-package)
+    foreach(tree first second-tree)
+      add_test(NAME release_package_${tree}
+        COMMAND ${CMAKE_COMMAND}
+          -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+          -DWORK_DIR=${release_dir}/${tree}
+          -DGENERATOR=${CMAKE_GENERATOR}
+          -DCXX_COMPILER=${CMAKE_CXX_COMPILER}
+          -P ${PROJECT_SOURCE_DIR}/tools/install-checks/BuildReleasePackage.cmake)
+      # Each builds on both cores.
+      set_tests_properties(release_package_${tree} PROPERTIES
+        FIXTURES_SETUP release_packages PROCESSORS 2 TIMEOUT 900)
+    endforeach()
+    add_test(NAME release_package_reproducible
+      COMMAND ${CMAKE_COMMAND} -DFIRST=${release_dir}/first/package
+        -DSECOND=${release_dir}/second-tree/package
+        -P ${PROJECT_SOURCE_DIR}/tools/install-checks/CheckReproducible.cmake)
+    add_test(NAME release_package_lintian
+      COMMAND ${CMAKE_COMMAND} -DPACKAGE_DIR=${release_dir}/first/package
+        -P ${PROJECT_SOURCE_DIR}/tools/install-checks/LintPackage.cmake)
+    set_tests_properties(release_package_reproducible release_package_lintian PROPERTIES
+      FIXTURES_REQUIRED release_packages)
+  endif()
 endif()
 
 # Pictures for the README, rendered by the program's own widgets.

@@ -8,7 +8,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Packages needed to build and run the game.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2)
 # Packages needed only by the test suite.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils python3-xlib imagemagick desktop-file-utils appstream dpkg-dev file)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils python3-xlib imagemagick desktop-file-utils appstream dpkg-dev file lintian)
 # The hardening steps: clang with its fuzzer and sanitizer runtimes, and memcheck.
 TEST_PACKAGES+=(clang libclang-rt-14-dev valgrind)
 
