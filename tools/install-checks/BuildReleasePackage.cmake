@@ -19,5 +19,8 @@ set(build ${WORK_DIR}/build)
 run(configure ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${build} -G ${GENERATOR}
   -DCMAKE_BUILD_TYPE=Release -DDORVANEX_TESTS=OFF -DCMAKE_CXX_COMPILER=${CXX_COMPILER})
 run(build ${CMAKE_COMMAND} --build ${build} --target dorvanex --parallel 2)
-run(cpack cpack -G DEB --config ${build}/CPackConfig.cmake -B ${WORK_DIR}/package)
+# Packaged under a umask that keeps new files and folders private, so that
+# a folder that takes the builder's umask into the package shows in lintian.
+run(cpack sh -c "umask 077 && exec cpack -G DEB --config \"$1\" -B \"$2\""
+  cpack ${build}/CPackConfig.cmake ${WORK_DIR}/package)
 message(STATUS "packaged in ${WORK_DIR}/package")
