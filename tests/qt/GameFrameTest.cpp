@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QRect>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -70,11 +71,16 @@ TEST_F(GameFrameTest, StartUpAsksForPlayersBeforeTheWindowIsShown) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame->GetWidget()));
     EXPECT_EQ(PixelAt(*frame, 330, 10), RGB(192, 255, 192));
     // 380 x 590 with its frame, near the top left of the screen.
-    EXPECT_EQ(frame->GetWidget()->frameGeometry(), QRect(20, 30, 380, 590));
+    const QRect placed = frame->GetWidget()->frameGeometry();
+    EXPECT_EQ(placed.size(), QSize(380, 590));
 
     frame->GetWidget()->close();
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (!PlatformPlacesWindowsAsAsked()) {
+        GTEST_SKIP() << "only the position is left, and the compositor chooses it";
+    }
+    EXPECT_EQ(placed.topLeft(), QPoint(20, 30));
 }
 
 struct StartCase {

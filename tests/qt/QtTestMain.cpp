@@ -1,11 +1,14 @@
-// Entry point of the Qt tests: one QApplication on the offscreen platform
-// for the whole run, then every GoogleTest case.
+// Entry point of the Qt tests: one QApplication for the whole run, then
+// every GoogleTest case. The platform is offscreen unless QT_QPA_PLATFORM
+// names another one, so the same tests can run inside a real compositor.
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
