@@ -5,8 +5,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QString>
+#include <QStyleOptionFrame>
 #include <QWidget>
 
 #include <limits>
@@ -29,6 +31,23 @@ bool HasStyle(UINT style, UINT flag) {
     return (style & flag) == flag;
 }
 
+// A single-line edit field. Disabled, it is drawn on the dialog's face
+// colour, so an empty disabled field never looks ready for typing. Qt's own
+// palette does so already, but a platform theme may give the disabled field
+// the same white as an enabled one; the colours are read at paint time, so a
+// theme change later on is followed.
+class DialogEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void initStyleOption(QStyleOptionFrame* option) const override {
+        QLineEdit::initStyleOption(option);
+        option->palette.setBrush(QPalette::Disabled, QPalette::Base,
+                                 option->palette.brush(QPalette::Disabled, QPalette::Window));
+    }
+};
+
 QWidget* CreateWidgetOfKind(const DialogItem& item, QWidget* pDialog) {
     const QString text = QString::fromUtf8(item.pszText);
     switch (item.kind) {
@@ -40,7 +59,7 @@ QWidget* CreateWidgetOfKind(const DialogItem& item, QWidget* pDialog) {
     case DialogItemKind::AutoCheckBox:
         return new QCheckBox(text, pDialog);
     case DialogItemKind::Edit: {
-        auto* edit = new QLineEdit(text, pDialog);
+        auto* edit = new DialogEdit(text, pDialog);
         edit->setFrame(HasStyle(item.style, WS_BORDER));
         // A template sets no length limit; keep whatever is typed or written.
         edit->setMaxLength(std::numeric_limits<int>::max());

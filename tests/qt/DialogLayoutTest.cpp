@@ -11,6 +11,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
@@ -135,6 +137,31 @@ TEST(PlayerEntryLayout, TemplateFontTakesNothingFromTheApplicationFont) {
         QTest::keyClick(dlg.GetWidget(), Qt::Key_Escape);
     });
     QApplication::setFont(previous);
+}
+
+// A disabled field is drawn on the dialog's face colour and an enabled one
+// on the field colour, with Qt's palette and with one from a theme that gives
+// disabled fields the same white as enabled ones.
+TEST(PlayerEntryLayout, DisabledFieldIsDrawnOnTheFaceColourWhateverThePalette) {
+    const QPalette previous = QApplication::palette();
+    QPalette whiteDisabled = previous;
+    whiteDisabled.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
+    for (const QPalette& palette : {previous, whiteDisabled}) {
+        QApplication::setPalette(palette);
+        const auto middle = [](CPlayerEntryDlg& dlg, int slot) {
+            QLineEdit* field = Field(dlg, slot);
+            return field->grab().toImage().pixelColor(field->rect().center()).name().toStdString();
+        };
+        const Step checkColours = [&](CPlayerEntryDlg& dlg) {
+            EXPECT_EQ(middle(dlg, 1),
+                      palette.color(QPalette::Active, QPalette::Base).name().toStdString());
+            EXPECT_EQ(middle(dlg, 2),
+                      palette.color(QPalette::Disabled, QPalette::Window).name().toStdString());
+        };
+        CPlayerEntryDlg dlg;
+        RunSteps(dlg, {Click(1), checkColours, Escape()});
+    }
+    QApplication::setPalette(previous);
 }
 
 } // namespace
