@@ -167,6 +167,9 @@ if(DORVANEX_FREEDESKTOP)
   set(CPACK_DORVANEX_SOURCE_DIR ${PROJECT_SOURCE_DIR})
   set(CPACK_DORVANEX_RELEASE_EPOCH ${DORVANEX_RELEASE_EPOCH})
   set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageDate.cmake)
+  # Qt's Wayland platform plugin, so the game runs natively on a Wayland
+  # desktop rather than through XWayland.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 endif()
 
 include(CPack)

@@ -7,8 +7,14 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages needed to build and run the game.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2)
+# Qt's Wayland platform plugin: without it the game runs through XWayland on
+# a Wayland desktop instead of natively.
+BUILD_PACKAGES+=(qt6-wayland)
 # Packages needed only by the test suite.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils python3-xlib imagemagick desktop-file-utils appstream dpkg-dev file lintian)
+# The window tests on Wayland: a headless compositor, its screenshot client,
+# and libweston's headers for the module that gives the compositor a seat.
+TEST_PACKAGES+=(weston libweston-10-dev)
 # The hardening steps: clang with its fuzzer and sanitizer runtimes, and memcheck.
 TEST_PACKAGES+=(clang libclang-rt-14-dev valgrind)
 
