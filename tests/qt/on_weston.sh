@@ -93,6 +93,13 @@ fi
 
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
 unset DISPLAY
+# Under the sanitizers this run checks memory errors but not leaks. Qt's
+# wayland platform starts Mesa's EGL driver when a window is first shown, and
+# Mesa keeps memory in a part it unloads before the leak report, so no
+# suppression can name it. The offscreen run checks the same code for leaks.
+if [ -n "${ASAN_OPTIONS:-}" ]; then
+    export ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0"
+fi
 
 case $mode in
 tests)
