@@ -18,14 +18,14 @@ constexpr int kTurnsBeforeTiming = 4;
 
 } // namespace
 
-CGameFrame* MakeFourPlayerGame() {
+CGameFrame* MakeFourPlayerGame(int nRepeat) {
     // The frame's constructor runs the dialog modally; the timer answers it
     // from inside that run.
     QTimer answer;
     answer.setInterval(kPollMs);
-    QObject::connect(&answer, &QTimer::timeout, [&answer] {
+    QObject::connect(&answer, &QTimer::timeout, [&answer, nRepeat] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal->isVisible() && AnswerFourPlayers(modal)) {
+        if (modal != nullptr && modal->isVisible() && AnswerFourPlayers(modal, nRepeat)) {
             answer.stop();
         }
     });

@@ -8,8 +8,9 @@ class CGameFrame;
 
 namespace bench {
 
-// The application's main window; EndGame closes it.
-CGameFrame* MakeFourPlayerGame();
+// The application's main window; EndGame closes it. nRepeat as for
+// AnswerFourPlayers.
+CGameFrame* MakeFourPlayerGame(int nRepeat = 1);
 void EndGame(CGameFrame* pFrame);
 
 } // namespace bench

@@ -1,6 +1,8 @@
 // Paint: one full repaint of the game window's client area with four
 // players (title band, five dice, eighteen rows, roll and name boxes, four
-// totals), against the same repaint of a bare widget that only fills itself.
+// totals), against the same repaint of a bare widget that only fills itself;
+// and the same repaint with names as long as the dialog lets them be,
+// against the usual one.
 
 #include "bench/Figures.h"
 #include "bench/WindowBench.h"
@@ -29,6 +31,10 @@ void BM_PaintGame(benchmark::State& state) {
     TimeRepaints(state, *bench::SharedGame().GetWidget(), "paint");
 }
 
+void BM_PaintGameLongNames(benchmark::State& state) {
+    TimeRepaints(state, *bench::LongNamesGame().GetWidget(), "paint long names");
+}
+
 void BM_PaintBareWidget(benchmark::State& state) {
     bench::BareWidget bare;
     bench::ShowAndWait(bare);
@@ -36,6 +42,7 @@ void BM_PaintBareWidget(benchmark::State& state) {
 }
 
 BENCHMARK(BM_PaintGame);
+BENCHMARK(BM_PaintGameLongNames);
 BENCHMARK(BM_PaintBareWidget);
 
 } // namespace

@@ -22,7 +22,7 @@ template <typename Widget> Widget* Control(const CDialog& dlg, int nID) {
 
 } // namespace
 
-bool AnswerFourPlayers(QWidget* modal) {
+bool AnswerFourPlayers(QWidget* modal, int nRepeat) {
     const auto* dlg = dynamic_cast<const CDialog*>(CWnd::FromWidget(modal));
     if (dlg == nullptr) {
         return false;
@@ -35,7 +35,7 @@ bool AnswerFourPlayers(QWidget* modal) {
         }
         // Each tick enables the next slot, so the boxes go in order.
         box->click();
-        field->setText(QString::fromLatin1(kPlayerNames[i]));
+        field->setText(QString::fromLatin1(kPlayerNames[i]).repeated(nRepeat));
     }
     QWidget* target = modal->focusWidget() != nullptr ? modal->focusWidget() : modal;
     QCoreApplication::postEvent(target,

@@ -11,8 +11,9 @@ namespace bench {
 // The names the benchmarks play with.
 inline constexpr const char* kPlayerNames[4] = {"Ann", "Bob", "Cyd", "Dee"};
 
-// modal: the dialog's widget (QApplication::activeModalWidget()). Returns
+// modal: the dialog's widget (QApplication::activeModalWidget()). Each name
+// is typed nRepeat times over, of which its field keeps what fits. Returns
 // false when it is not the player-entry dialog.
-bool AnswerFourPlayers(QWidget* modal);
+bool AnswerFourPlayers(QWidget* modal, int nRepeat = 1);
 
 } // namespace bench

@@ -1,7 +1,9 @@
 #include "bench/WindowBench.h"
 
 #include "bench/BenchGame.h"
+#include "bench/PlayerEntryAnswer.h"
 
+#include "ui/GameApp.h"
 #include "ui/GameFrame.h"
 
 #include <QPaintEvent>
@@ -10,33 +12,55 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace bench {
 namespace {
+
+// Each name typed this many times over runs past what a field keeps.
+constexpr int kLongRepeat = 11000;
+constexpr std::size_t kFieldLimit = 32767;
 
 CGameFrame*& Game() {
     static CGameFrame* pFrame = nullptr;
     return pFrame;
 }
 
-} // namespace
+CGameFrame*& LongGame() {
+    static CGameFrame* pFrame = nullptr;
+    return pFrame;
+}
 
-CGameFrame& SharedGame() {
-    if (Game() == nullptr) {
-        Game() = MakeFourPlayerGame();
-        // Timing a game the dialog did not set up as asked would measure
-        // a different picture.
-        if (Game()->GetPlayers() != 4 || Game()->GetName(3).empty()) {
-            std::fprintf(stderr, "the player-entry dialog did not take four players\n");
+// Timing a game the dialog did not set up as asked would measure a
+// different picture.
+CGameFrame& MadeAsAsked(CGameFrame*& pGame, int nRepeat, std::size_t nameLength) {
+    if (pGame == nullptr) {
+        pGame = MakeFourPlayerGame(nRepeat);
+        if (pGame->GetPlayers() != 4 || pGame->GetName(3).size() != nameLength) {
+            std::fprintf(stderr, "the player-entry dialog did not take four players as asked\n");
             std::exit(1);
         }
     }
-    return *Game();
+    theApp.m_pMainWnd = pGame;
+    return *pGame;
+}
+
+} // namespace
+
+CGameFrame& SharedGame() {
+    return MadeAsAsked(Game(), 1, std::strlen(kPlayerNames[3]));
+}
+
+CGameFrame& LongNamesGame() {
+    return MadeAsAsked(LongGame(), kLongRepeat, kFieldLimit);
 }
 
 void CloseSharedGame() {
-    EndGame(Game());
-    Game() = nullptr;
+    for (CGameFrame** ppGame : {&Game(), &LongGame()}) {
+        theApp.m_pMainWnd = *ppGame;
+        EndGame(*ppGame);
+        *ppGame = nullptr;
+    }
 }
 
 BareWidget::BareWidget() {

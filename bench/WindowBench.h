@@ -11,8 +11,12 @@ class CGameFrame;
 
 namespace bench {
 
-// Built on first use, closed by CloseSharedGame at the end of the run.
+// Built on first use, closed by CloseSharedGame at the end of the run. The
+// game returned is made the application's main window, which its dice and
+// score boxes draw into.
 CGameFrame& SharedGame();
+// The same game with each name as long as its field lets it be.
+CGameFrame& LongNamesGame();
 void CloseSharedGame();
 
 // The floor: a plain widget of the game's client size that fills itself

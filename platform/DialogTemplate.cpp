@@ -11,8 +11,6 @@
 #include <QStyleOptionFrame>
 #include <QWidget>
 
-#include <limits>
-
 namespace {
 
 constexpr int kHorzUnitsPerBase = 4;
@@ -61,8 +59,9 @@ QWidget* CreateWidgetOfKind(const DialogItem& item, QWidget* pDialog) {
     case DialogItemKind::Edit: {
         auto* edit = new DialogEdit(text, pDialog);
         edit->setFrame(HasStyle(item.style, WS_BORDER));
-        // A template sets no length limit; keep whatever is typed or written.
-        edit->setMaxLength(std::numeric_limits<int>::max());
+        // A template sets no length limit, so the field keeps the platform's
+        // default of 32,767 characters: a longer paste is cut there, and no
+        // repaint has to lay out millions of them.
         return edit;
     }
     case DialogItemKind::Static: {

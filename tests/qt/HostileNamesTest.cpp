@@ -23,15 +23,17 @@ using namespace gametest;
 
 namespace {
 
-// 40,000 characters: long enough to run far past the window, through any
-// fixed-size buffer a formatter might use, and past the 32,767 characters an
-// edit field keeps unless told otherwise.
-std::string FortyThousandCharacters() {
+// The most an edit field keeps unless told otherwise.
+constexpr std::size_t kFieldLimit = 32767;
+
+// Long enough to run far past the window and through any fixed-size buffer
+// a formatter might use.
+std::string LongName(std::size_t length) {
     std::string name;
-    while (name.size() < 40000) {
+    while (name.size() < length) {
         name += "Bartholomew-";
     }
-    name.resize(40000);
+    name.resize(length);
     return name;
 }
 
@@ -45,7 +47,7 @@ void PrintTo(const HostileName& c, std::ostream* os) {
 }
 
 const HostileName kNames[] = {
-    {"FortyThousandCharacters", FortyThousandCharacters()},
+    {"AsLongAsTheFieldKeeps", LongName(kFieldLimit)},
     {"MultiByteUtf8", "Zoë Łukasz Ærø 名前 🎲 Ελένη"},
     {"RightToLeft", "שלום עולם مرحبا بكم"},
     {"RightToLeftOverride", "\u202Eevil\u202C name"},
@@ -103,6 +105,19 @@ TEST_P(HostileNames, WindowDrawsTheNameVerbatim) {
 
 INSTANTIATE_TEST_SUITE_P(Names, HostileNames, ::testing::ValuesIn(kNames),
                          [](const auto& c) { return std::string(c.param.label); });
+
+// A paste longer than the field keeps is cut at the limit, and the name is
+// what is left.
+TEST(HostileNamesCut, APasteIsCutAtTheFieldsLimit) {
+    QtMessageGuard guard;
+    const std::string name = LongName(40000);
+    CPlayerEntryDlg dlg;
+    EXPECT_EQ(dlgtest::RunSteps(
+                  dlg, {dlgtest::Click(1), dlgtest::Paste(1, name.c_str()), dlgtest::Enter()}),
+              IDOK);
+    EXPECT_EQ(dlg.m_strName1.size(), kFieldLimit);
+    EXPECT_TRUE(name.starts_with(dlg.m_strName1));
+}
 
 // The one name the dialog refuses: OK leaves it open, and the player who
 // gives up is "Single Player".

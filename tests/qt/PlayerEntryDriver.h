@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -81,6 +82,14 @@ inline Step Commit(int slot, const char* text) {
         QInputMethodEvent event;
         event.setCommitString(QString::fromUtf8(text));
         QApplication::sendEvent(QApplication::focusWidget(), &event);
+    };
+}
+// Click into name field `slot`, then paste UTF-8 text from the clipboard.
+inline Step Paste(int slot, const char* text) {
+    return [=](CPlayerEntryDlg& dlg) {
+        QTest::mouseClick(Field(dlg, slot), Qt::LeftButton);
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+        QTest::keyClick(Field(dlg, slot), Qt::Key_V, Qt::ControlModifier);
     };
 }
 
