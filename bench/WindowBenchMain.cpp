@@ -1,6 +1,7 @@
 // The window benchmarks run offscreen at one device pixel ratio per run:
 // --dpr=2 draws the client picture at twice the pixels. The ratio must be
-// chosen before the Qt application exists.
+// chosen before the Qt application exists. A window is never larger than its
+// screen, so the offscreen screen has the size of a real one at ratio 2.
 
 #include "bench/Figures.h"
 #include "bench/WindowBench.h"
@@ -33,7 +34,7 @@ std::string TakeRatio(int& argc, char** argv) {
 int main(int argc, char** argv) {
     const std::string ratio = TakeRatio(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" DORVANEX_LARGE_SCREEN);
     }
     qputenv("QT_SCALE_FACTOR", QByteArray::fromStdString(ratio));
     QApplication app(argc, argv);

@@ -107,11 +107,11 @@ int CDialog::DoModal() {
     m_nModalResult = IDCANCEL;
 
     const BOOL bSetFocus = OnInitDialog();
-    CenterOnScreen();
+    PlaceOnScreen();
     if (!m_bEnded) {
         ShowWindow(SW_SHOW);
-        // Once shown the frame around the client area is known; centre the whole.
-        CenterOnScreen();
+        // Once shown the frame around the client area is known; place the whole.
+        PlaceOnScreen();
         if (bSetFocus) {
             FocusFirstTabStop();
         }
@@ -211,7 +211,10 @@ void CDialog::CreateDialogWindow() {
     }
 }
 
-void CDialog::CenterOnScreen() {
+// The dialog, frame included, never grows past the available area of its
+// screen: its size follows its font, and at an extreme font setting it would
+// otherwise take a surface of gigabytes that could never be seen whole.
+void CDialog::PlaceOnScreen() {
     QWidget* dialog = GetWidget();
     const QScreen* screen = dialog->screen();
     if (screen == nullptr) {
@@ -220,9 +223,19 @@ void CDialog::CenterOnScreen() {
     if (screen == nullptr) {
         return;
     }
-    QRect frame(QPoint(0, 0), dialog->frameGeometry().size());
-    frame.moveCenter(screen->availableGeometry().center());
-    dialog->move(frame.topLeft()); // move() places the frame, not the client area
+    const QRect area = screen->availableGeometry();
+    const QSize frame = dialog->frameGeometry().size() - dialog->size();
+    const QSize client = dialog->size().boundedTo(area.size() - frame);
+    if (client != dialog->size()) {
+        if ((m_template.style & DS_MODALFRAME) != 0) {
+            dialog->setFixedSize(client);
+        } else {
+            dialog->resize(client);
+        }
+    }
+    QRect whole(QPoint(0, 0), client + frame);
+    whole.moveCenter(area.center());
+    dialog->move(whole.topLeft()); // move() places the frame, not the client area
 }
 
 void CDialog::FocusFirstTabStop() {

@@ -59,7 +59,7 @@ protected:
 
 private:
     void CreateDialogWindow();
-    void CenterOnScreen();
+    void PlaceOnScreen();
     void FocusFirstTabStop();
 
     const DialogTemplate& m_template;

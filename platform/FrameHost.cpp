@@ -106,8 +106,9 @@ void CFrameHost::FitOuterSize() {
         return;
     }
     m_bFitPending = false;
-    resize(m_outerSize.width() - frame.left() - frame.right(),
-           m_outerSize.height() - frame.top() - frame.bottom());
+    resize(QSize(m_outerSize.width() - frame.left() - frame.right(),
+                 m_outerSize.height() - frame.top() - frame.bottom())
+               .expandedTo({1, 1}));
 }
 
 // Qt clips every painter on the window to the area being repainted. Paint

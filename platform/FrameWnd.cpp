@@ -4,9 +4,11 @@
 #include "platform/Dc.h"
 #include "platform/FrameHost.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 
 namespace {
 
@@ -51,14 +53,22 @@ BOOL CFrameWnd::Create(const WNDCLASS& wndClass, const std::string& windowName, 
     if (GetWidget() != nullptr) {
         return FALSE;
     }
-    const QSize outer(rect.right - rect.left, rect.bottom - rect.top);
+    QSize outer(rect.right - rect.left, rect.bottom - rect.top);
+    // Never larger than the available area of the screen: nothing past it
+    // could be seen, and at an extreme scale factor the window's surface
+    // alone would take gigabytes.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        outer = outer.boundedTo(screen->availableGeometry().size());
+    }
     auto* host = new CFrameHost(wndClass.style, wndClass.background, outer);
     if (wndClass.cursor == IDC_ARROW) {
         host->setCursor(Qt::ArrowCursor);
     }
     host->setWindowIcon(StandardIcon(wndClass.icon));
     host->move(rect.left, rect.top);
-    host->resize(outer.width() - 2 * kBorder, outer.height() - kCaption - kBorder);
+    // A client area of no pixels would be given a default size when shown.
+    host->resize(
+        QSize(outer.width() - 2 * kBorder, outer.height() - kCaption - kBorder).expandedTo({1, 1}));
     AttachWidget(host, true);
     SetWindowText(windowName);
     return TRUE;

@@ -34,9 +34,10 @@ public:
     ~CFrameWnd() override;
 
     // Creates the window hidden. rect is the outer rectangle in screen
-    // pixels, frame included; where the window system does not report its
-    // frame, the client area is rect less a standard 8-pixel border and a
-    // 31-pixel caption. Returns FALSE when the window already exists.
+    // pixels, frame included, cut to the available area of the screen where
+    // it is larger; where the window system does not report its frame, the
+    // client area is that less a standard 8-pixel border and a 31-pixel
+    // caption. Returns FALSE when the window already exists.
     BOOL Create(const WNDCLASS& wndClass, const std::string& windowName, const RECT& rect);
 
     // Attaches a record that every later drawing operation is added to, or

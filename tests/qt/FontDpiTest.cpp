@@ -1,7 +1,9 @@
 // Font sizes at any screen resolution. The test command also runs these
-// cases on a screen of 5 dpi, where a font's size truncates to nothing.
+// cases on a screen of 5 dpi, where a font's size truncates to nothing, and
+// at 400 dpi, where the dialog and the window would not fit on the screen.
 
 #include "FrameTestSupport.h"
+#include "PlayerEntryDriver.h"
 #include "TestFrame.h"
 
 #include "platform/DrawRecord.h"
@@ -66,6 +68,26 @@ TEST(FontSize, EveryTextHasAFontOfAtLeastOnePixel) {
     }
     EXPECT_EQ(texts, 3);
     pFrame->SetDrawRecord(nullptr);
+    Destroy(pFrame);
+}
+
+// However large the font or the scale, the dialog and the frame window,
+// frames included, stay within the available area of the screen.
+TEST(FontSize, DialogAndWindowStayWithinTheScreen) {
+    const QSize area = QGuiApplication::primaryScreen()->availableGeometry().size();
+    const auto expectWithin = [&area](const QWidget* pWidget) {
+        EXPECT_LE(pWidget->frameGeometry().width(), area.width())
+            << pWidget->windowTitle().toStdString();
+        EXPECT_LE(pWidget->frameGeometry().height(), area.height())
+            << pWidget->windowTitle().toStdString();
+    };
+    CPlayerEntryDlg dlg;
+    dlgtest::RunSteps(
+        dlg, {[&](CPlayerEntryDlg& d) { expectWithin(d.GetWidget()); }, dlgtest::Escape()});
+
+    TestFrame* pFrame = TestFrame::Make();
+    ShowAndWait(*pFrame);
+    expectWithin(pFrame->GetWidget());
     Destroy(pFrame);
 }
 

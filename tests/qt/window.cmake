@@ -31,13 +31,26 @@ foreach(dpi 5 200)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=${dpi};QT_ENABLE_HIGHDPI_SCALING=0"
     TIMEOUT 60)
 endforeach()
+# And with Qt's scaling on, as a user who sets such a resolution gets it:
+# at 400 dpi everything is drawn four times over, so the offscreen screen
+# holds only 192 x 192 of the layer's pixels; at 2,000 dpi it holds 38 x 38,
+# less than the frame the window assumes around its client area.
+foreach(dpi 400 2000)
+  add_test(NAME dorvanex_font_sizes_at_${dpi}_dpi_scaled
+    COMMAND dorvanex_qt_tests --gtest_filter=Font.*:FontSize.*)
+  set_tests_properties(dorvanex_font_sizes_at_${dpi}_dpi_scaled PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FONT_DPI=${dpi}" TIMEOUT 60)
+endforeach()
 
 # The outlines once more at the scale factors desktops offer, where a
-# logical pixel covers a fraction of device pixels.
+# logical pixel covers a fraction of device pixels. A window is never larger
+# than its screen, so the offscreen screen has the size of a real one at
+# these scales.
+set(large_screen "configfile=${PROJECT_SOURCE_DIR}/tools/screenshots/large-screen.json")
 foreach(scale 1.25 1.5 1.75 2)
   add_test(NAME dorvanex_outlines_at_scale_${scale}
     COMMAND dorvanex_qt_tests --gtest_filter=GamePicture.OutlinesAreEquallyWideOnEverySide)
   set_tests_properties(dorvanex_outlines_at_scale_${scale} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen:${large_screen};QT_SCALE_FACTOR=${scale}"
     TIMEOUT 60)
 endforeach()
