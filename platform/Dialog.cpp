@@ -158,6 +158,14 @@ BOOL CDialog::DestroyWindow() {
     return bDestroyed;
 }
 
+void CDialog::OnWindowLost() {
+    if (m_pModalLoop != nullptr) {
+        EndDialog(IDCANCEL);
+        return;
+    }
+    CWnd::OnWindowLost();
+}
+
 BOOL CDialog::OnInitDialog() {
     UpdateData(FALSE);
     return TRUE;

@@ -40,6 +40,9 @@ public:
     CWnd* GetDlgItem(int nID) const;
 
     BOOL DestroyWindow() override;
+    // A modal run ends as cancelled, and the window is then destroyed as
+    // after any run.
+    void OnWindowLost() override;
 
 protected:
     // Writes the members into the controls. Returns TRUE to have the focus

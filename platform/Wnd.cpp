@@ -19,7 +19,9 @@ CWnd::~CWnd() {
     }
 }
 
-const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CWnd::GetMessageMap() const {
+    return GetThisMessageMap();
+}
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap() {
     static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, nullptr}};
@@ -75,6 +77,10 @@ BOOL CWnd::DestroyWindow() {
     }
     PostNcDestroy();
     return TRUE;
+}
+
+void CWnd::OnWindowLost() {
+    DestroyWindow();
 }
 
 void CWnd::AttachWidget(QWidget* pWidget, bool bOwns) {

@@ -44,6 +44,10 @@ public:
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
 
+    // The window system has destroyed the window behind this one (another
+    // program did): the window is destroyed, as after a close.
+    virtual void OnWindowLost();
+
     // The widget behind the window, or null when there is none.
     QWidget* GetWidget() const { return m_pWidget; }
     // The window that owns a widget the layer created, or null.

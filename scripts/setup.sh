@@ -6,7 +6,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages needed to build and run the game.
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev libxcb1-dev fonts-liberation2)
 # Qt's Wayland platform plugin: without it the game runs through XWayland on
 # a Wayland desktop instead of natively.
 BUILD_PACKAGES+=(qt6-wayland)

@@ -18,6 +18,12 @@ if(TARGET dorvanex)
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/end_to_end.sh $<TARGET_FILE:dorvanex>
             ${CMAKE_CURRENT_BINARY_DIR}/end_to_end)
   set_tests_properties(dorvanex_end_to_end PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
+  # The real program with no display, with windows destroyed by another X
+  # client, and losing its X server.
+  add_test(NAME dorvanex_window_system
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_system.sh $<TARGET_FILE:dorvanex>
+            ${CMAKE_CURRENT_BINARY_DIR}/window_system)
+  set_tests_properties(dorvanex_window_system PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
 endif()
 
 # The font sizes once more on a screen of 5 dpi, where every size truncates

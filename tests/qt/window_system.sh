@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# The real program where the window system lets it down:
+# - with no display it can open, it says which on one line of standard error
+#   and ends with status 1 (no abort);
+# - with a Wayland display that is not there but an X display that is, it
+#   starts on X, as Qt chooses;
+# - when another X client destroys the player-entry dialog, the dialog counts
+#   as cancelled and the game starts; when one destroys the main window, the
+#   program ends with status 0, as after a close;
+# - when the X server goes away, the program ends with status 1.
+#
+#   window_system.sh PROGRAM WORK_DIR
+#
+# Exits 77 (skipped) when Xvfb is not installed.
+set -euo pipefail
+
+program=${1:?usage: window_system.sh PROGRAM WORK_DIR}
+work=${2:?usage: window_system.sh PROGRAM WORK_DIR}
+
+if ! command -v Xvfb >/dev/null; then
+    echo "Xvfb is not installed; skipping"
+    exit 77
+fi
+for tool in xdotool xdpyinfo; do
+    command -v "$tool" >/dev/null || { echo "missing: $tool"; exit 1; }
+done
+
+rm -rf "$work"
+mkdir -p "$work/runtime"
+chmod 700 "$work/runtime"
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# A display number no X server here uses, far from those test runs start.
+unused_display() {
+    local n=6000
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
+        n=$((n + 1))
+    done
+    echo "$n"
+}
+
+# run_without_display WHAT EXPECTED [VAR=VALUE...]: the program, with no
+# display variables but those given, must end with status 1 and one line on
+# standard error that holds EXPECTED.
+run_without_display() {
+    local what=$1 expected=$2 status=0
+    shift 2
+    timeout 30 env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u XDG_SESSION_TYPE \
+        -u QT_QPA_PLATFORM "$@" "$program" >/dev/null 2>"$work/stderr" </dev/null || status=$?
+    [ "$status" -eq 1 ] || fail "$what: status $status, expected 1; stderr: $(head -c 2000 "$work/stderr")"
+    [ "$(wc -l <"$work/stderr")" -eq 1 ] || fail "$what: standard error is not one line: $(cat "$work/stderr")"
+    grep -qF -- "$expected" "$work/stderr" || fail "$what: '$expected' not named in: $(cat "$work/stderr")"
+    echo "ok: $what: $(cat "$work/stderr")"
+}
+
+unused=$(unused_display)
+run_without_display "no DISPLAY" "DISPLAY is not set"
+run_without_display "no X server" "\":$unused\"" DISPLAY=":$unused"
+run_without_display "no Wayland compositor" "\"wayland-0\"" QT_QPA_PLATFORM=wayland \
+    XDG_RUNTIME_DIR="$work/runtime"
+run_without_display "neither" "\"wayland-0\", nor the X display \":$unused\"" \
+    XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$work/runtime" DISPLAY=":$unused"
+
+# The server picks a free display number itself and writes it to fd 3, so
+# test runs side by side never share one.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n 1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_SESSION_TYPE
+for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+window_named() {
+    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
+}
+
+# ends_with STATUS WHAT: the game ends within 5 s with that status.
+ends_with() {
+    for _ in $(seq 50); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game still runs 5 s after $2"
+    local status=0
+    wait "$game_pid" || status=$?
+    game_pid=""
+    [ "$status" -eq "$1" ] || { cat "$work/game.log"; fail "status $status after $2, expected $1"; }
+    echo "ok: status $1 after $2"
+}
+
+WAYLAND_DISPLAY=nothing-here XDG_RUNTIME_DIR="$work/runtime" "$program" >"$work/game.log" 2>&1 &
+game_pid=$!
+dialog=$(window_named "Dorvanex Player Entry")
+[ -n "$dialog" ] || fail "the dialog did not open on X after Wayland failed"
+echo "ok: the dialog opened on X after Wayland failed"
+xdotool windowclose "$dialog"
+main=$(window_named "Dorvanex by Harvelo")
+[ -n "$main" ] || fail "the main window did not open after the dialog was destroyed"
+echo "ok: the game started after the dialog was destroyed"
+xdotool windowclose "$main"
+ends_with 0 "its main window was destroyed"
+
+"$program" >"$work/game.log" 2>&1 &
+game_pid=$!
+[ -n "$(window_named "Dorvanex Player Entry")" ] || fail "the dialog did not open"
+kill "$xvfb_pid"
+wait "$xvfb_pid" 2>/dev/null || true
+xvfb_pid=""
+ends_with 1 "the X server went away"
