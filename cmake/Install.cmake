@@ -232,8 +232,3 @@ if(DORVANEX_TESTS AND DORVANEX_FREEDESKTOP)
       FIXTURES_REQUIRED release_packages)
   endif()
 endif()
-
-# Pictures for the README, rendered by the program's own widgets.
-if(TARGET dorvanex AND TARGET dorvanex_ui)
-  include(${PROJECT_SOURCE_DIR}/tools/screenshots/screenshots.cmake)
-endif()
