@@ -11,8 +11,6 @@ constexpr const char* kAppID = "io.github.dorvanex.Dorvanex";
 
 CGameApp theApp;
 
-CBrush g_brushBox(RGB(125, 250, 250));
-
 BOOL CGameApp::InitInstance() {
     SetAppID(kAppID);
     m_pMainWnd = new CGameFrame;

@@ -1,9 +1,8 @@
 #pragma once
 
-// The application object and the one long-lived drawing object of the game.
+// The application object.
 
 #include "platform/App.h"
-#include "platform/Gdi.h"
 
 class CGameApp : public CWinApp {
 public:
@@ -13,6 +12,3 @@ public:
 };
 
 extern CGameApp theApp;
-
-// The fill of every score box, on the sheet and in the totals list alike.
-extern CBrush g_brushBox;

@@ -1,15 +1,7 @@
 #include "ui/GameFrame.h"
 
+#include "ui/Look.h"
 #include "ui/PlayerEntryDlg.h"
-
-namespace {
-
-constexpr const char* kTitle = "Dorvanex by Harvelo";
-constexpr COLORREF kBackground = RGB(200, 200, 255);
-// Outer rectangle in screen pixels, frame included: 380 x 590.
-constexpr RECT kOuterRect{20, 30, 400, 620};
-
-} // namespace
 
 BEGIN_MESSAGE_MAP(CGameFrame, CFrameWnd)
 ON_WM_LBUTTONDOWN()

@@ -9,32 +9,17 @@
 #include "game/Die.h"
 #include "game/ScoreBox.h"
 #include "game/ScoreSheet.h"
+#include "platform/App.h"
 #include "platform/Dc.h"
-#include "ui/GameApp.h"
+#include "platform/Gdi.h"
 #include "ui/GameFrame.h"
+#include "ui/Look.h"
 
 #include <string>
-#include <string_view>
 
 namespace {
 
-constexpr const char* kSerifFace = "Times new Roman";
-// Sizes in tenths of a point.
-constexpr int kTitleFontSize = 255;
-constexpr int kDieFontSize = 245;
-
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kTitleBandGreen = RGB(192, 255, 192);
-
-// The title and 14 blanks: on an opaque background the band reaches past
-// the last letter by the width of the blanks.
-constexpr std::string_view kTitleBand = "Dorvanex by Harvelo              ";
-static_assert(kTitleBand.size() == 33);
-constexpr POINT kTitleAt{2, 2};
-
-// Where text stands inside (or, for a label, beside) its rectangle.
-constexpr POINT kBoxTextOffset{4, 2};
-constexpr POINT kDieFaceOffset{8, 1};
+CBrush g_brushBox(kBoxFill);
 
 void DrawRectangle(CDC& dc, const CRect& r) {
     dc.Rectangle(r.left, r.top, r.right, r.bottom);
@@ -50,7 +35,7 @@ void CGameFrame::OnPaint() {
     dc.SetTextColor(kBlue);
     dc.SetBkColor(kTitleBandGreen);
     dc.SelectObject(&titleFont);
-    dc.TextOut(kTitleAt.x, kTitleAt.y, std::string(kTitleBand));
+    dc.TextOut(kTitleAt.x, kTitleAt.y, TitleBand());
     dc.SelectStockObject(SYSTEM_FONT);
 
     for (const CDie& die : m_dice) {

@@ -7,7 +7,7 @@
 
 #include "FrameTestSupport.h"
 #include "GameFrameDriver.h"
-#include "PictureAgreement.h"
+#include "PictureOracle.h"
 #include "QtMessageGuard.h"
 #include "TableInvariants.h"
 

@@ -4,6 +4,7 @@
 
 #include "FrameTestSupport.h"
 #include "GameFrameDriver.h"
+#include "PictureOracle.h"
 
 #include "game/Random.h"
 #include "game/Scoring.h"
@@ -24,8 +25,6 @@ using namespace frametest;
 using namespace gametest;
 
 namespace {
-
-constexpr RECT kNameBox{20, 50, 150, 70};
 
 POINT Centre(const CRect& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
@@ -69,7 +68,7 @@ TEST_F(GameFrameTest, StartUpAsksForPlayersBeforeTheWindowIsShown) {
     // The name the installed menu entry and icon go by.
     EXPECT_EQ(QGuiApplication::desktopFileName(), "io.github.dorvanex.Dorvanex");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame->GetWidget()));
-    EXPECT_EQ(PixelAt(*frame, 330, 10), RGB(192, 255, 192));
+    EXPECT_EQ(PixelAt(*frame, 330, 10), kBand);
     // 380 x 590 with its frame, near the top left of the screen.
     const QRect placed = frame->GetWidget()->frameGeometry();
     EXPECT_EQ(placed.size(), QSize(380, 590));

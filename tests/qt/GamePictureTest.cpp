@@ -4,12 +4,12 @@
 
 #include "FrameTestSupport.h"
 #include "GameFrameDriver.h"
+#include "PictureOracle.h"
 
 #include "game/Random.h"
 #include "game/Scoring.h"
 #include "platform/Dc.h"
 #include "platform/DrawRecord.h"
-#include "platform/Gdi.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -21,7 +21,6 @@
 #include <functional>
 #include <map>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,29 +29,6 @@ using namespace gametest;
 
 namespace {
 
-constexpr COLORREF kBackground = RGB(200, 200, 255);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kBand = RGB(192, 255, 192);
-constexpr COLORREF kBoxFill = RGB(125, 250, 250);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-// The smallest client area the window gets: where the window system reports
-// no frame, 380 x 590 less a standard border and caption.
-constexpr RECT kClient{0, 0, 364, 551};
-constexpr RECT kRollBox{20, 400, 70, 420};
-constexpr RECT kNameBox{20, 50, 150, 70};
-const std::string kTitleBand = "Dorvanex by Harvelo" + std::string(14, ' ');
-
-struct Font {
-    std::string face;
-    int height;
-    bool bold;
-};
-
-Font SystemFont() {
-    const auto* font = static_cast<const CFont*>(GetStockObject(SYSTEM_FONT));
-    return {font->GetFaceName(), font->GetPixelHeight(), font->IsBold()};
-}
 // The first text drawn with exactly these characters, or nullptr.
 const DrawOp* FindText(const std::vector<DrawOp>& ops, const std::string& text) {
     const auto found = std::find_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
@@ -67,106 +43,6 @@ QFont FontOf(const DrawOp& op) {
     font.setPixelSize(op.fontHeight);
     font.setBold(op.fontBold);
     return font;
-}
-
-const Font kTitleFont{"Times new Roman", 34, false};
-const Font kDieFont{"Times new Roman", 32, false};
-
-DrawOp Text(DrawContext context, int x, int y, std::string text, const Font& font, COLORREF color,
-            COLORREF bk, int mode) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Text;
-    op.context = context;
-    op.rect = RECT{x, y, 0, 0};
-    op.text = std::move(text);
-    op.fontFace = font.face;
-    op.fontHeight = font.height;
-    op.fontBold = font.bold;
-    op.textColor = color;
-    op.bkColor = bk;
-    op.bkMode = mode;
-    return op;
-}
-
-DrawOp Rect(DrawContext context, RECT r, bool hollow, COLORREF brush = 0) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Rectangle;
-    op.context = context;
-    op.rect = r;
-    op.hollowBrush = hollow;
-    op.color = hollow ? 0 : brush;
-    return op;
-}
-
-RECT ToRect(const CRect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
-void AddBox(std::vector<DrawOp>& ops, const CScoreBox& box) {
-    const CRect& r = box.GetRect();
-    ops.push_back(Rect(DrawContext::Window, ToRect(r), false, kBoxFill));
-    if (box.GetScore() != -1) {
-        ops.push_back(Text(DrawContext::Window, r.left + 4, r.top + 2,
-                           std::to_string(box.GetScore()), SystemFont(), kBlack, kWhite,
-                           TRANSPARENT));
-    }
-    ops.push_back(Text(DrawContext::Window, r.right + 4, r.top + 2, box.GetLabel(), SystemFont(),
-                       kBlack, kWhite, TRANSPARENT));
-}
-
-// The whole picture of a full repaint, in drawing order.
-std::vector<DrawOp> PictureOf(const CGameFrame& game) {
-    std::vector<DrawOp> ops;
-    DrawOp erase;
-    erase.kind = DrawOp::Kind::Erase;
-    game.GetClientRect(&erase.rect);
-    erase.color = kBackground;
-    ops.push_back(erase);
-    ops.push_back(Text(DrawContext::Paint, 2, 2, kTitleBand, kTitleFont, kBlue, kBand, OPAQUE));
-    for (int i = 0; i < NUM_DICE; ++i) {
-        const CRect& r = game.GetDie(i).GetRect();
-        ops.push_back(Rect(DrawContext::Window, ToRect(r), true));
-        ops.push_back(Text(DrawContext::Window, r.left + 8, r.top + 1,
-                           std::to_string(game.GetDie(i).GetValue()), kDieFont, kBlack, kWhite,
-                           TRANSPARENT));
-    }
-    for (int row = 0; row < NUM_CATEGORIES; ++row) {
-        AddBox(ops, game.GetSheet(game.GetCurPlayer())->GetBox(row));
-    }
-    ops.push_back(Text(DrawContext::Paint, 24, 402, "Roll " + std::to_string(game.GetRolls()),
-                       SystemFont(), kBlue, kBand, TRANSPARENT));
-    ops.push_back(Rect(DrawContext::Paint, kRollBox, true));
-    ops.push_back(Rect(DrawContext::Paint, kNameBox, true));
-    ops.push_back(Text(DrawContext::Paint, 24, 52, game.GetName(game.GetCurPlayer()), SystemFont(),
-                       kBlue, kBand, TRANSPARENT));
-    for (int k = 0; k < 4; ++k) {
-        if (!game.GetName(k).empty()) {
-            AddBox(ops, game.GetTotal(k));
-        }
-    }
-    return ops;
-}
-
-std::string Describe(const DrawOp& op) {
-    std::ostringstream out;
-    out << (op.context == DrawContext::Paint ? "paint " : "window ");
-    switch (op.kind) {
-    case DrawOp::Kind::Erase:
-        out << "erase (" << op.rect.left << "," << op.rect.top << "," << op.rect.right << ","
-            << op.rect.bottom << ") " << ColorName(op.color);
-        break;
-    case DrawOp::Kind::Rectangle:
-        out << "rectangle (" << op.rect.left << "," << op.rect.top << "," << op.rect.right << ","
-            << op.rect.bottom << ") " << (op.hollowBrush ? "hollow" : ColorName(op.color));
-        break;
-    case DrawOp::Kind::Text:
-        out << "text '" << op.text << "' at (" << op.rect.left << "," << op.rect.top << ") "
-            << op.fontFace << "/" << op.fontHeight << (op.fontBold ? " bold " : " ")
-            << ColorName(op.textColor) << " on " << ColorName(op.bkColor)
-            << (op.bkMode == OPAQUE ? " opaque" : " transparent");
-        break;
-    }
-    return out.str();
 }
 
 void ExpectPicture(const std::vector<DrawOp>& drawn, const std::vector<DrawOp>& expected) {

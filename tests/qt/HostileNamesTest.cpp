@@ -5,7 +5,7 @@
 
 #include "FrameTestSupport.h"
 #include "GameFrameDriver.h"
-#include "PictureAgreement.h"
+#include "PictureOracle.h"
 #include "PlayerEntryDriver.h"
 #include "QtMessageGuard.h"
 

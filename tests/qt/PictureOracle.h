@@ -1,0 +1,54 @@
+#pragma once
+
+// What the main window should draw, written out independently of the
+// program with literal numbers: the element-by-element picture of a full
+// repaint for a game state, and an order-blind reading of a recorded repaint
+// against it. A change to the window's look is made in the program and here.
+
+#include "platform/DrawRecord.h"
+#include "platform/WinTypes.h"
+
+#include <string>
+#include <vector>
+
+class CGameFrame;
+
+namespace gametest {
+
+inline constexpr COLORREF kBackground = RGB(200, 200, 255);
+inline constexpr COLORREF kBlue = RGB(0, 0, 255);
+inline constexpr COLORREF kBand = RGB(192, 255, 192);
+inline constexpr COLORREF kBoxFill = RGB(125, 250, 250);
+inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+inline constexpr COLORREF kWhite = RGB(255, 255, 255);
+// The smallest client area the window gets: where the window system reports
+// no frame, 380 x 590 less a standard border and caption.
+inline constexpr RECT kClient{0, 0, 364, 551};
+inline constexpr RECT kRollBox{20, 400, 70, 420};
+inline constexpr RECT kNameBox{20, 50, 150, 70};
+extern const std::string kTitleBand;
+
+struct Font {
+    std::string face;
+    int height;
+    bool bold;
+};
+
+Font SystemFont();
+
+DrawOp Text(DrawContext context, int x, int y, std::string text, const Font& font, COLORREF color,
+            COLORREF bk, int mode);
+DrawOp Rect(DrawContext context, RECT r, bool hollow, COLORREF brush = 0);
+
+// The whole picture of a full repaint, in drawing order.
+std::vector<DrawOp> PictureOf(const CGameFrame& game);
+
+// One line naming everything a drawing operation records.
+std::string Describe(const DrawOp& op);
+
+// An empty string when a recorded full repaint draws what PictureOf says,
+// in any order; else the first disagreement found. Unlike an element-by-
+// element comparison it can be run after any sequence of events.
+std::string PictureDisagreement(const std::vector<DrawOp>& ops, const CGameFrame& game);
+
+} // namespace gametest
