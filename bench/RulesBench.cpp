@@ -32,12 +32,12 @@ int PlayGame() {
     SimulatedTable table;
     table.StartGame(kPlayers, {"Ann", "Bob", "Cyd", "Dee"});
     for (int turn = 0; turn < kTurns; ++turn) {
-        table.OnRButtonDown(0, CPoint{});
-        table.OnLButtonDown(0, bench::DieAt(table, 0));
+        table.Roll();
+        table.Click(bench::DieAt(table, 0));
         for (int roll = 1; roll < bench::kRollsPerTurn; ++roll) {
-            table.OnRButtonDown(0, CPoint{});
+            table.Roll();
         }
-        table.OnLButtonDown(0, bench::OpenRow(table));
+        table.Click(bench::OpenRow(table));
     }
     int sum = table.m_nRepaints;
     for (int k = 0; k < kPlayers; ++k) {

@@ -123,7 +123,7 @@ std::string CheckClick(const CGameTable& table, const Before& before, const Clic
             return "a scoring click passed the turn to player " + std::to_string(player);
         }
         if (player == before.player && table.GetPlayers() > 1 &&
-            !(IsLastCategoryFiveKind() && GetFiveKindCount() > 1)) {
+            !table.GetSheet(player)->InContinuation()) {
             return "the turn stayed without a repeated five of a kind";
         }
         return {};

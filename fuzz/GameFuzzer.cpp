@@ -26,19 +26,20 @@
 
 namespace {
 
-constexpr int CLIENT_WIDTH = 380;
-constexpr int CLIENT_HEIGHT = 590;
+// The window's outer size: it covers the whole client area and a little more.
+constexpr int kWindowWidth = 380;
+constexpr int kWindowHeight = 590;
 
 enum Event : int {
-    ROLL = 0,     // right press; the point is ignored by the game
-    CLICK_RAW,    // left press at any 16-bit point, outside the window too
-    CLICK_CLIENT, // left press inside the 380 x 590 client area
-    CLICK_DIE,    // left press inside die n, wherever it is now
-    CLICK_ROW,    // left press inside row n of the current sheet
-    CLICK_NAME,   // left press inside the name box
-    FORCE_FACES,  // five faces 0..7; 0 and 7 must be refused by the die
-    NEXT_PLAYER,  // the turn passes directly
-    EVENT_KINDS
+    kRoll = 0,    // right press; the point is ignored by the game
+    kClickRaw,    // left press at any 16-bit point, outside the window too
+    kClickWindow, // left press inside the 380 x 590 of the window
+    kClickDie,    // left press inside die n, wherever it is now
+    kClickRow,    // left press inside row n of the current sheet
+    kClickName,   // left press inside the name box
+    kForceFaces,  // five faces 0..7; 0 and 7 must be refused by the die
+    kNextPlayer,  // the turn passes directly
+    kEventKinds
 };
 
 class FuzzTable : public CGameTable {
@@ -91,34 +92,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const event_checks::Before before = event_checks::TakeBefore(table);
         table.invalidations = 0;
 
-        const int kind = in.Below(EVENT_KINDS);
+        const int kind = in.Below(kEventKinds);
         CPoint point{};
         switch (kind) {
-        case ROLL:
-            table.OnRButtonDown(0, {});
+        case kRoll:
+            table.Roll();
             break;
-        case CLICK_RAW: {
+        case kClickRaw: {
             const int x = in.I16();
             point = {x, in.I16()};
             break;
         }
-        case CLICK_CLIENT: {
-            const int x = in.U16() % CLIENT_WIDTH;
-            point = {x, in.U16() % CLIENT_HEIGHT};
+        case kClickWindow: {
+            const int x = in.U16() % kWindowWidth;
+            point = {x, in.U16() % kWindowHeight};
             break;
         }
-        case CLICK_DIE:
+        case kClickDie:
             point = Inside(table.GetDie(in.Below(NUM_DICE)).GetRect(), in);
             break;
-        case CLICK_ROW: {
+        case kClickRow: {
             const CScoreSheet& sheet = *table.GetSheet(table.GetCurPlayer());
             point = Inside(sheet.GetBox(in.Below(NUM_CATEGORIES)).GetRect(), in);
             break;
         }
-        case CLICK_NAME:
+        case kClickName:
             point = Inside(table.GetNameRect(), in);
             break;
-        case FORCE_FACES:
+        case kForceFaces:
             for (int i = 0; i < NUM_DICE; ++i) {
                 table.ForceFace(i, in.Below(8));
             }
@@ -129,16 +130,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
 
         std::string broken;
-        if (kind >= CLICK_RAW && kind <= CLICK_NAME) {
+        if (kind >= kClickRaw && kind <= kClickName) {
             const event_checks::ClickTarget target = event_checks::TargetOf(table, point);
             if (target.scores) {
                 hasScored[static_cast<std::size_t>(table.GetCurPlayer())] = true;
             }
-            table.OnLButtonDown(0, point);
+            table.Click(point);
             broken = event_checks::CheckClick(table, before, target, table.invalidations);
-        } else if (kind == ROLL) {
+        } else if (kind == kRoll) {
             broken = event_checks::CheckRoll(table, before, table.invalidations);
-        } else if (kind == NEXT_PLAYER) {
+        } else if (kind == kNextPlayer) {
             broken = event_checks::CheckNextPlayer(table, before);
         }
         if (broken.empty()) {

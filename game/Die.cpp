@@ -3,12 +3,12 @@
 #include "game/Random.h"
 
 namespace {
-constexpr CRect DEFAULT_DIE_RECT{20, 20, 40, 40};
+constexpr CRect kDefaultDieRect{20, 20, 40, 40};
 }
 
 CDie::CDie()
-    : CDie(DEFAULT_DIE_RECT.left, DEFAULT_DIE_RECT.top, DEFAULT_DIE_RECT.right,
-           DEFAULT_DIE_RECT.bottom) {
+    : CDie(kDefaultDieRect.left, kDefaultDieRect.top, kDefaultDieRect.right,
+           kDefaultDieRect.bottom) {
 }
 
 CDie::CDie(int left, int top, int right, int bottom) : m_rect{left, top, right, bottom} {

@@ -7,28 +7,28 @@
 namespace {
 
 // Die i rests at (20, 100 + 50i, 55, 135 + 50i) when not held.
-constexpr int DIE_LEFT = 20;
-constexpr int DIE_RIGHT = 55;
-constexpr int DIE_FIRST_TOP = 100;
-constexpr int DIE_SIZE = 35;
-constexpr int DIE_SPACING = 50;
+constexpr int kDieLeft = 20;
+constexpr int kDieRight = 55;
+constexpr int kDieFirstTop = 100;
+constexpr int kDieSize = 35;
+constexpr int kDieSpacing = 50;
 
-constexpr CRect ROLL_RECT{20, 400, 70, 420};
-constexpr CRect NAME_RECT{20, 50, 150, 70};
+constexpr CRect kRollRect{20, 400, 70, 420};
+constexpr CRect kNameRect{20, 50, 150, 70};
 
 // Totals-list box k: (225, 100 + 25k, 275, 120 + 25k).
-constexpr int TOTAL_LEFT = 225;
-constexpr int TOTAL_RIGHT = 275;
-constexpr int TOTAL_FIRST_TOP = 100;
-constexpr int TOTAL_HEIGHT = 20;
-constexpr int TOTAL_SPACING = 25;
+constexpr int kTotalLeft = 225;
+constexpr int kTotalRight = 275;
+constexpr int kTotalFirstTop = 100;
+constexpr int kTotalHeight = 20;
+constexpr int kTotalSpacing = 25;
 
 } // namespace
 
-CGameTable::CGameTable() : m_rectRoll(ROLL_RECT), m_rectName(NAME_RECT) {
+CGameTable::CGameTable() : m_rectRoll(kRollRect), m_rectName(kNameRect) {
     for (int i = 0; i < NUM_DICE; ++i) {
-        const int top = DIE_FIRST_TOP + DIE_SPACING * i;
-        m_dice[static_cast<std::size_t>(i)] = CDie(DIE_LEFT, top, DIE_RIGHT, top + DIE_SIZE);
+        const int top = kDieFirstTop + kDieSpacing * i;
+        m_dice[static_cast<std::size_t>(i)] = CDie(kDieLeft, top, kDieRight, top + kDieSize);
     }
 }
 
@@ -43,10 +43,10 @@ void CGameTable::StartGame(int nPlayers, const std::array<std::string, MAX_PLAYE
     m_strNames = names;
     m_nCurPlayer = 0;
     for (int k = 0; k < MAX_PLAYERS; ++k) {
-        const int top = TOTAL_FIRST_TOP + TOTAL_SPACING * k;
+        const int top = kTotalFirstTop + kTotalSpacing * k;
         m_totals[static_cast<std::size_t>(k)] =
-            CScoreBox(m_strNames[static_cast<std::size_t>(k)], k, TOTAL_LEFT, top, TOTAL_RIGHT,
-                      top + TOTAL_HEIGHT, false, SCORE_EMPTY);
+            CScoreBox(m_strNames[static_cast<std::size_t>(k)], k, kTotalLeft, top, kTotalRight,
+                      top + kTotalHeight, false, SCORE_EMPTY);
     }
 }
 
@@ -61,7 +61,7 @@ CScoreSheet* CGameTable::SheetOf(int i) const {
     return m_pSheets[static_cast<std::size_t>(i)].get();
 }
 
-void CGameTable::OnRButtonDown(unsigned /*nFlags*/, CPoint /*point*/) {
+void CGameTable::Roll() {
     if (m_nRolls >= MAX_ROLLS) {
         return;
     }
@@ -74,13 +74,19 @@ void CGameTable::OnRButtonDown(unsigned /*nFlags*/, CPoint /*point*/) {
     ++m_nRolls;
 }
 
-void CGameTable::OnLButtonDown(unsigned /*nFlags*/, CPoint point) {
-    // The name box passes the turn; the roll counter and held dice go with it.
+// The name box, the dice and the sheet are tried in that order. They do not
+// overlap, but the name box does not end the click: the sheet checked after
+// it is the next player's.
+void CGameTable::Click(CPoint point) {
     if (m_rectName.PtInRect(point)) {
         NextPlayer();
         Invalidate();
     }
+    ToggleDiceAt(point);
+    ScoreRowAt(point);
+}
 
+void CGameTable::ToggleDiceAt(CPoint point) {
     for (CDie& die : m_dice) {
         if (!die.HitTest(point)) {
             continue;
@@ -94,16 +100,15 @@ void CGameTable::OnLButtonDown(unsigned /*nFlags*/, CPoint point) {
         }
         Invalidate();
     }
+}
 
+void CGameTable::ScoreRowAt(CPoint point) {
     // Before the players are known there is no sheet to score on.
     CScoreSheet* sheet = SheetOf(m_nCurPlayer);
     if (sheet == nullptr) {
         return;
     }
-    // Scoring needs a roll this turn, except right after a repeated five of
-    // a kind, when the same dice may be scored again without rolling.
-    const bool continuation = sheet->LastWasFiveKind() && sheet->FiveKindRepeated();
-    if (m_nRolls == 0 && !continuation) {
+    if (m_nRolls == 0 && !sheet->InContinuation()) {
         return;
     }
     const int row = sheet->HitTest(point);
@@ -118,7 +123,7 @@ void CGameTable::OnLButtonDown(unsigned /*nFlags*/, CPoint point) {
     EndTurn();
     Invalidate();
 
-    if (sheet->LastWasFiveKind() && sheet->FiveKindRepeated() && sheet->MustContinue(m_dice)) {
+    if (sheet->InContinuation() && sheet->MustContinue(m_dice)) {
         return;
     }
     NextPlayer();

@@ -30,11 +30,13 @@ public:
     // so the current player always has a sheet.
     void StartGame(int nPlayers, const std::array<std::string, MAX_PLAYERS>& names);
 
-    // Rolls every die that is not held, up to three rolls a turn. The point is ignored.
-    void OnRButtonDown(unsigned nFlags, CPoint point);
+    // Rolls every die that is not held, up to three rolls a turn.
+    void Roll();
     // A click at a client point: the name box passes the turn, a die is held
-    // or released, a sheet row is scored and ends the turn.
-    void OnLButtonDown(unsigned nFlags, CPoint point);
+    // or released, a sheet row is scored and ends the turn. Scoring needs a
+    // roll this turn, except right after a repeated five of a kind, when the
+    // same dice may be scored again without rolling.
+    void Click(CPoint point);
     // Passes the turn to the next player in order; one player keeps it.
     void NextPlayer();
 
@@ -68,5 +70,9 @@ protected:
 private:
     // The sheet of player i, or nullptr for a player who has none.
     CScoreSheet* SheetOf(int i) const;
+    // The steps of a click: every die under the point toggles between held
+    // and rolled; a row of the current sheet under the point is scored.
+    void ToggleDiceAt(CPoint point);
+    void ScoreRowAt(CPoint point);
     void EndTurn();
 };

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr const char* DEFAULT_SHEET_NAME = "Default Player";
+constexpr const char* kDefaultSheetName = "Default Player";
 
 struct RowLayout {
     const char* label;
@@ -14,7 +14,7 @@ struct RowLayout {
 
 // Rows are 20 px high, 25 px apart. Scoring rows are 30 px wide at x = 120,
 // computed rows 50 px wide at x = 140.
-constexpr std::array<RowLayout, NUM_CATEGORIES> ROWS{{
+constexpr std::array<RowLayout, NUM_CATEGORIES> kRows{{
     {"Ones", {120, 100, 150, 120}},
     {"Twos", {120, 125, 150, 145}},
     {"Threes", {120, 150, 150, 170}},
@@ -35,12 +35,12 @@ constexpr std::array<RowLayout, NUM_CATEGORIES> ROWS{{
     {"Grand Total", {140, 525, 190, 545}},
 }};
 
-constexpr int BONUS_THRESHOLD = 63;
-constexpr int BONUS_SCORE = 35;
+constexpr int kBonusThreshold = 63;
+constexpr int kBonusScore = 35;
 
 // Combination rows that keep a repeated five of a kind's player in the turn
 // while open.
-constexpr std::array CONTINUATION_ROWS{CAT_THREE_KIND,     CAT_FOUR_KIND,      CAT_FULL_HOUSE,
+constexpr std::array kContinuationRows{CAT_THREE_KIND,     CAT_FOUR_KIND,      CAT_FULL_HOUSE,
                                        CAT_SMALL_STRAIGHT, CAT_LARGE_STRAIGHT, CAT_CHANCE};
 
 bool IsValidRow(int i) {
@@ -49,9 +49,9 @@ bool IsValidRow(int i) {
 
 } // namespace
 
-CScoreSheet::CScoreSheet() : m_strName(DEFAULT_SHEET_NAME) {
+CScoreSheet::CScoreSheet() : m_strName(kDefaultSheetName) {
     for (int id = 0; id < NUM_CATEGORIES; ++id) {
-        const RowLayout& row = ROWS[static_cast<std::size_t>(id)];
+        const RowLayout& row = kRows[static_cast<std::size_t>(id)];
         const bool computed = IsComputedRow(id);
         m_boxes[static_cast<std::size_t>(id)] =
             CScoreBox(row.label, id, row.rect.left, row.rect.top, row.rect.right, row.rect.bottom,
@@ -87,7 +87,7 @@ void CScoreSheet::UpdateTotals() {
     for (int id = CAT_ONES; id <= CAT_SIXES; ++id) {
         subtotal = AddScores(subtotal, Score(id));
     }
-    const int bonus = subtotal >= BONUS_THRESHOLD ? BONUS_SCORE : 0;
+    const int bonus = subtotal >= kBonusThreshold ? kBonusScore : 0;
     const int upperTotal = AddScores(bonus, subtotal);
 
     int bottomSubtotal = 0;
@@ -107,7 +107,7 @@ int CScoreSheet::GetGrandTotal() const {
 }
 
 bool CScoreSheet::MustContinue(Dice dice) const {
-    for (int id : CONTINUATION_ROWS) {
+    for (int id : kContinuationRows) {
         if (!m_boxes[static_cast<std::size_t>(id)].IsFilled()) {
             return true;
         }

@@ -29,6 +29,9 @@ public:
     // Forward the program-wide state; the sheet's own rows play no part.
     bool LastWasFiveKind() const;
     bool FiveKindRepeated() const;
+    // Both of the above: right after a repeated five of a kind, when the
+    // player may place the same dice again without rolling.
+    bool InContinuation() const { return LastWasFiveKind() && FiveKindRepeated(); }
 
     const std::string& GetName() const { return m_strName; }
     // i must be 0..17.

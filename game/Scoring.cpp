@@ -10,21 +10,25 @@
 
 namespace {
 
-constexpr int NUM_FACES = 6;
+constexpr int kNumFaces = 6;
 
-std::array<int, NUM_FACES> g_nFaceCount{};
+std::array<int, kNumFaces> g_nFaceCount{};
 int g_nLastCategory = LAST_CATEGORY_NONE;
 int g_nFiveKindCount = 0;
 
-constexpr int FULL_HOUSE_SCORE = 25;
-constexpr int SMALL_STRAIGHT_SCORE = 30;
-constexpr int LARGE_STRAIGHT_SCORE = 40;
-constexpr int FIVE_KIND_FIRST_SCORE = 50;
-constexpr int FIVE_KIND_REPEAT_BONUS = 100;
+constexpr int kFullHouseScore = 25;
+constexpr int kSmallStraightScore = 30;
+constexpr int kLargeStraightScore = 40;
+constexpr int kFiveKindFirstScore = 50;
+constexpr int kFiveKindRepeatBonus = 100;
 
-// c(f): dice showing face f in the running attempt.
-int c(int face) {
+// Dice showing the face (1..6) in the running attempt.
+int DiceShowing(int face) {
     return g_nFaceCount[static_cast<std::size_t>(face - 1)];
+}
+
+bool Shows(int face) {
+    return DiceShowing(face) >= 1;
 }
 
 bool SomeCountAtLeast(int n) {
@@ -41,18 +45,18 @@ bool IsFullHouse() {
 
 // 1-2-3-4, 2-3-4-5 or 3-4-5-6 among the faces.
 bool IsSmallStraight() {
-    if (c(3) < 1 || c(4) < 1) {
+    if (!Shows(3) || !Shows(4)) {
         return false;
     }
-    if (c(2) >= 1) {
-        return c(1) >= 1 || c(5) >= 1;
+    if (Shows(2)) {
+        return Shows(1) || Shows(5);
     }
-    return c(5) >= 1 && c(6) >= 1;
+    return Shows(5) && Shows(6);
 }
 
 // 1-2-3-4-5 or 2-3-4-5-6.
 bool IsLargeStraight() {
-    return c(2) >= 1 && c(3) >= 1 && c(4) >= 1 && c(5) >= 1 && (c(1) >= 1 || c(6) >= 1);
+    return Shows(2) && Shows(3) && Shows(4) && Shows(5) && (Shows(1) || Shows(6));
 }
 
 // After a repeated five of a kind, while nothing else has scored since, the
@@ -71,8 +75,8 @@ int SumOfFaces(Dice dice) {
 
 int WeightedCountSum() {
     int sum = 0;
-    for (int face = 1; face <= NUM_FACES; ++face) {
-        sum += face * c(face);
+    for (int face = 1; face <= kNumFaces; ++face) {
+        sum += face * DiceShowing(face);
     }
     return sum;
 }
@@ -84,13 +88,13 @@ void ResetFaceCounts() {
 }
 
 void CountFace(int k) {
-    if (k >= 0 && k < NUM_FACES) {
+    if (k >= 0 && k < kNumFaces) {
         ++g_nFaceCount[static_cast<std::size_t>(k)];
     }
 }
 
 int GetFaceCount(int k) {
-    if (k < 0 || k >= NUM_FACES) {
+    if (k < 0 || k >= kNumFaces) {
         return 0;
     }
     return g_nFaceCount[static_cast<std::size_t>(k)];
@@ -127,13 +131,13 @@ void CScoreBox::Score(Dice dice) {
         ScoreCombination(SomeCountAtLeast(4), SumOfFaces(dice));
         break;
     case CAT_FULL_HOUSE:
-        ScoreCombination(IsFullHouse() || JokerHolds(), FULL_HOUSE_SCORE);
+        ScoreCombination(IsFullHouse() || JokerHolds(), kFullHouseScore);
         break;
     case CAT_SMALL_STRAIGHT:
-        ScoreCombination(IsSmallStraight() || JokerHolds(), SMALL_STRAIGHT_SCORE);
+        ScoreCombination(IsSmallStraight() || JokerHolds(), kSmallStraightScore);
         break;
     case CAT_LARGE_STRAIGHT:
-        ScoreCombination(IsLargeStraight() || JokerHolds(), LARGE_STRAIGHT_SCORE);
+        ScoreCombination(IsLargeStraight() || JokerHolds(), kLargeStraightScore);
         break;
     case CAT_FIVE_KIND:
         ScoreFiveKind(SomeCountExactly(5));
@@ -155,7 +159,7 @@ void CScoreBox::ScoreUpper() {
         return;
     }
     const int face = m_nId + 1;
-    m_nScore = c(face) * face;
+    m_nScore = DiceShowing(face) * face;
     m_bFilled = true;
     g_nLastCategory = m_nId;
 }
@@ -182,8 +186,7 @@ void CScoreBox::ScoreFiveKind(bool qualifies) {
     if (!qualifies) {
         return;
     }
-    m_nScore =
-        (m_nScore == 0) ? FIVE_KIND_FIRST_SCORE : AddScores(m_nScore, FIVE_KIND_REPEAT_BONUS);
+    m_nScore = (m_nScore == 0) ? kFiveKindFirstScore : AddScores(m_nScore, kFiveKindRepeatBonus);
     // Only "more than one" is ever asked of the count, so it may stop growing.
     if (g_nFiveKindCount < std::numeric_limits<int>::max()) {
         ++g_nFiveKindCount;

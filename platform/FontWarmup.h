@@ -7,7 +7,7 @@
 // draw its first text, and it needs nothing from the window system, so it can
 // run while the application connects to the display. Where the platform keeps
 // no such configuration, or no thread can be started, this does nothing and
-// the configuration is read when the first text needs it, as before.
+// the configuration is read when the first text needs it.
 class CFontWarmup {
 public:
     CFontWarmup();

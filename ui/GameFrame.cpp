@@ -37,10 +37,11 @@ void CGameFrame::Invalidate() {
     CFrameWnd::Invalidate(TRUE);
 }
 
-void CGameFrame::OnLButtonDown(UINT nFlags, POINT point) {
-    CGameTable::OnLButtonDown(nFlags, CPoint{point.x, point.y});
+void CGameFrame::OnLButtonDown(UINT /*nFlags*/, POINT point) {
+    Click(CPoint{point.x, point.y});
 }
 
-void CGameFrame::OnRButtonDown(UINT nFlags, POINT point) {
-    CGameTable::OnRButtonDown(nFlags, CPoint{point.x, point.y});
+// Anywhere in the window rolls.
+void CGameFrame::OnRButtonDown(UINT /*nFlags*/, POINT /*point*/) {
+    Roll();
 }

@@ -38,21 +38,22 @@ void CGameFrame::OnPaint() {
     dc.TextOut(kTitleAt.x, kTitleAt.y, TitleBand());
     dc.SelectStockObject(SYSTEM_FONT);
 
-    for (const CDie& die : m_dice) {
-        die.Draw();
+    for (int i = 0; i < NUM_DICE; ++i) {
+        GetDie(i).Draw();
     }
-    if (const CScoreSheet* pSheet = GetSheet(m_nCurPlayer)) {
+    if (const CScoreSheet* pSheet = GetSheet(GetCurPlayer())) {
         pSheet->Draw();
     }
 
     dc.SetBkMode(TRANSPARENT);
-    dc.TextOut(m_rectRoll.left + kBoxTextOffset.x, m_rectRoll.top + kBoxTextOffset.y,
-               "Roll " + std::to_string(m_nRolls));
+    const CRect& roll = GetRollRect();
+    const CRect& name = GetNameRect();
+    dc.TextOut(roll.left + kBoxTextOffset.x, roll.top + kBoxTextOffset.y,
+               "Roll " + std::to_string(GetRolls()));
     dc.SelectStockObject(HOLLOW_BRUSH);
-    DrawRectangle(dc, m_rectRoll);
-    DrawRectangle(dc, m_rectName);
-    dc.TextOut(m_rectName.left + kBoxTextOffset.x, m_rectName.top + kBoxTextOffset.y,
-               GetName(m_nCurPlayer));
+    DrawRectangle(dc, roll);
+    DrawRectangle(dc, name);
+    dc.TextOut(name.left + kBoxTextOffset.x, name.top + kBoxTextOffset.y, GetName(GetCurPlayer()));
 
     // A total for every name, whatever the number of sheets.
     for (int k = 0; k < MAX_PLAYERS; ++k) {

@@ -16,10 +16,10 @@ using table_invariants::Take;
 
 namespace {
 
-constexpr int SEQUENCES = 10000;
-constexpr int EVENTS_PER_SEQUENCE = 40;
-constexpr int CLIENT_WIDTH = 380;
-constexpr int CLIENT_HEIGHT = 590;
+constexpr int kSequences = 10000;
+constexpr int kEventsPerSequence = 40;
+// The window's outer size: it covers the whole client area and a little more.
+constexpr CRect kWindowArea{0, 0, 380, 590};
 
 CPoint PointIn(const CRect& r, std::mt19937& rng) {
     std::uniform_int_distribution<int> x(r.left, r.right - 1);
@@ -34,9 +34,8 @@ TEST_F(GameTest, RandomGamesKeepTheTableConsistent) {
     std::uniform_int_distribution<int> anyDie(0, NUM_DICE - 1);
     std::uniform_int_distribution<int> anyRow(0, NUM_CATEGORIES - 1);
     std::uniform_int_distribution<int> anyFace(1, 6);
-    const CRect client{0, 0, CLIENT_WIDTH, CLIENT_HEIGHT};
 
-    for (int seq = 0; seq < SEQUENCES; ++seq) {
+    for (int seq = 0; seq < kSequences; ++seq) {
         ResetScoringStateForTesting();
         SeedRandom(static_cast<unsigned>(seq));
         std::mt19937 rng(static_cast<unsigned>(seq) * 7919u + 1u);
@@ -44,7 +43,7 @@ TEST_F(GameTest, RandomGamesKeepTheTableConsistent) {
         table.StartGame(1 + seq % MAX_PLAYERS, Names(MAX_PLAYERS));
         std::array<bool, MAX_PLAYERS> hasScored{};
 
-        for (int event = 0; event < EVENTS_PER_SEQUENCE; ++event) {
+        for (int event = 0; event < kEventsPerSequence; ++event) {
             const Snapshot before = Take(table);
             const int kind = percent(rng);
             const auto click = [&](CPoint point) {
@@ -56,7 +55,7 @@ TEST_F(GameTest, RandomGamesKeepTheTableConsistent) {
             if (kind < 30) {
                 table.Roll();
             } else if (kind < 45) {
-                click(PointIn(client, rng));
+                click(PointIn(kWindowArea, rng));
             } else if (kind < 65) {
                 click(PointIn(table.GetDie(anyDie(rng)).GetRect(), rng));
             } else if (kind < 90) {

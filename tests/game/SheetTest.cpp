@@ -215,15 +215,15 @@ TEST_F(GameTest, MustContinueReadsTheCombinationRowsAndDieZerosUpperRow) {
 
 // Scoring five of a kind again and again in one turn never wraps a score round.
 TEST_F(GameTest, RepeatedFiveOfAKindStopsAtTheLargestScore) {
-    constexpr int MAX = std::numeric_limits<int>::max();
+    constexpr int kMax = std::numeric_limits<int>::max();
     struct Case {
         int before, box, bottom, grand;
     };
     const std::vector<Case> cases{
-        {MAX - 200, MAX - 100, MAX - 70, MAX - 40},
-        {MAX - 100, MAX, MAX, MAX},
-        {MAX - 99, MAX, MAX, MAX},
-        {MAX, MAX, MAX, MAX},
+        {kMax - 200, kMax - 100, kMax - 70, kMax - 40},
+        {kMax - 100, kMax, kMax, kMax},
+        {kMax - 99, kMax, kMax, kMax},
+        {kMax, kMax, kMax, kMax},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.before);

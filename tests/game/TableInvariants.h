@@ -45,8 +45,7 @@ inline bool ClickScores(const CGameTable& table, CPoint point) {
     if (sheet == nullptr) {
         return false;
     }
-    const bool gateOpen =
-        table.GetRolls() > 0 || (IsLastCategoryFiveKind() && GetFiveKindCount() > 1);
+    const bool gateOpen = table.GetRolls() > 0 || sheet->InContinuation();
     return gateOpen && sheet->HitTest(point) != -1;
 }
 

@@ -27,8 +27,6 @@ public:
         }
     }
 
-    void Roll() { OnRButtonDown(0, {}); }
-    void Click(CPoint point) { OnLButtonDown(0, point); }
     void ClickDie(int i) { Click(Centre(GetDie(i).GetRect())); }
     void ClickName() { Click(Centre(GetNameRect())); }
     // Clicks row `row` of the current player's sheet.

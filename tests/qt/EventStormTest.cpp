@@ -32,18 +32,18 @@ using namespace gametest;
 
 namespace {
 
-constexpr int BURSTS = 20;
-constexpr int EVENTS_PER_BURST = 150;
+constexpr int kBursts = 20;
+constexpr int kEventsPerBurst = 150;
 
 // Memcheck runs fifty times slower; it sets DORVANEX_STORM_BURSTS to run a
 // shorter storm, which reaches the same code.
 int Bursts() {
     const char* value = std::getenv("DORVANEX_STORM_BURSTS");
     const int bursts = value != nullptr ? std::atoi(value) : 0;
-    return bursts > 0 ? bursts : BURSTS;
+    return bursts > 0 ? bursts : kBursts;
 }
-constexpr int CLIENT_WIDTH = 364; // the client area of the 380 x 590 window
-constexpr int CLIENT_HEIGHT = 551;
+constexpr int kClientWidth = kClient.right;
+constexpr int kClientHeight = kClient.bottom;
 
 class Storm {
 public:
@@ -88,9 +88,9 @@ public:
             // Mostly larger than the game needs, now and then shrunk to a
             // sliver until the next resize, so presses also land outside.
             QWidget* widget = m_game.GetWidget();
-            const bool shrink = widget->width() >= CLIENT_WIDTH && Uniform(0, 2) == 0;
-            widget->resize(shrink ? QSize(Uniform(1, CLIENT_WIDTH), Uniform(1, CLIENT_HEIGHT))
-                                  : QSize(Uniform(CLIENT_WIDTH, 900), Uniform(CLIENT_HEIGHT, 900)));
+            const bool shrink = widget->width() >= kClientWidth && Uniform(0, 2) == 0;
+            widget->resize(shrink ? QSize(Uniform(1, kClientWidth), Uniform(1, kClientHeight))
+                                  : QSize(Uniform(kClientWidth, 900), Uniform(kClientHeight, 900)));
             return "resize";
         }
         if (kind < 88) {
@@ -122,15 +122,15 @@ public:
 
 private:
     int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
-    POINT AnyPoint() { return {Uniform(0, CLIENT_WIDTH - 1), Uniform(0, CLIENT_HEIGHT - 1)}; }
+    POINT AnyPoint() { return {Uniform(0, kClientWidth - 1), Uniform(0, kClientHeight - 1)}; }
     POINT InRect(const CRect& r) {
         return {Uniform(r.left, r.right - 1), Uniform(r.top, r.bottom - 1)};
     }
     // Any rectangle within the client area, from a single pixel to the whole.
     QRect AnyRect() {
-        const int left = Uniform(0, CLIENT_WIDTH - 1);
-        const int top = Uniform(0, CLIENT_HEIGHT - 1);
-        return {left, top, Uniform(1, CLIENT_WIDTH - left), Uniform(1, CLIENT_HEIGHT - top)};
+        const int left = Uniform(0, kClientWidth - 1);
+        const int top = Uniform(0, kClientHeight - 1);
+        return {left, top, Uniform(1, kClientWidth - left), Uniform(1, kClientHeight - top)};
     }
 
     TestGameFrame& m_game;
@@ -176,7 +176,7 @@ TEST_P(EventStorm, WindowSurvivesAndDrawsItsState) {
     for (int burst = 0; burst < bursts; ++burst) {
         const table_invariants::Snapshot before = table_invariants::Take(*m_pGame);
         const char* last = "";
-        for (int event = 0; event < EVENTS_PER_BURST; ++event) {
+        for (int event = 0; event < kEventsPerBurst; ++event) {
             last = storm.Event();
         }
         QCoreApplication::processEvents();
@@ -200,7 +200,7 @@ TEST_P(EventStorm, WindowSurvivesAndDrawsItsState) {
             filled += IsComputedRow(row) ? 0 : m_pGame->GetSheet(p)->GetBox(row).IsFilled();
         }
     }
-    std::printf("%d events: %d rows filled, %d five-of-a-kind results\n", bursts * EVENTS_PER_BURST,
+    std::printf("%d events: %d rows filled, %d five-of-a-kind results\n", bursts * kEventsPerBurst,
                 filled, GetFiveKindCount());
     EXPECT_GT(filled, 0);
 }

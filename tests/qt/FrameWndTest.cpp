@@ -45,10 +45,10 @@ TEST(FrameWnd, CreatesHiddenWindowWithStandardFrameAroundClientArea) {
 
 // Positions beyond 16 bits, and negative ones, cross a message unchanged.
 TEST(FrameWnd, MousePositionsCrossAMessageWhole) {
-    constexpr int MAX = std::numeric_limits<int>::max();
-    constexpr int MIN = std::numeric_limits<int>::min();
-    for (const POINT p :
-         {POINT{37, 118}, POINT{-1, -1}, POINT{70000, -70000}, POINT{MAX, MIN}, POINT{MIN, MAX}}) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    for (const POINT p : {POINT{37, 118}, POINT{-1, -1}, POINT{70000, -70000}, POINT{kMax, kMin},
+                          POINT{kMin, kMax}}) {
         const POINT back = PointFromLParam(MakePointLParam(p.x, p.y));
         EXPECT_EQ(back.x, p.x);
         EXPECT_EQ(back.y, p.y);
