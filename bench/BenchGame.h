@@ -8,9 +8,8 @@ class CGameFrame;
 
 namespace bench {
 
-// The application's main window; EndGame closes it. nRepeat as for
-// AnswerFourPlayers.
+// The application's main window; support::CloseGame closes it. nRepeat as
+// for AnswerFourPlayers.
 CGameFrame* MakeFourPlayerGame(int nRepeat = 1);
-void EndGame(CGameFrame* pFrame);
 
 } // namespace bench

@@ -2,18 +2,14 @@
 
 #include "game/Categories.h"
 #include "game/GameTable.h"
+#include "tests/support/Table.h"
 
 namespace bench {
-namespace {
 
-CPoint Middle(const CRect& r) {
-    return CPoint{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-} // namespace
+using support::Centre;
 
 CPoint DieAt(const CGameTable& table, int i) {
-    return Middle(table.GetDie(i).GetRect());
+    return Centre(table.GetDie(i).GetRect());
 }
 
 CPoint OpenRow(const CGameTable& table) {
@@ -23,10 +19,10 @@ CPoint OpenRow(const CGameTable& table) {
     }
     for (int id = 0; id < NUM_CATEGORIES; ++id) {
         if (!IsComputedRow(id) && !sheet->GetBox(id).IsFilled()) {
-            return Middle(sheet->GetBox(id).GetRect());
+            return Centre(sheet->GetBox(id).GetRect());
         }
     }
-    return Middle(sheet->GetBox(CAT_ONES).GetRect());
+    return Centre(sheet->GetBox(CAT_ONES).GetRect());
 }
 
 } // namespace bench

@@ -3,6 +3,7 @@
 #include "bench/BenchGame.h"
 #include "bench/PlayerEntryAnswer.h"
 
+#include "tests/support/WindowDriver.h"
 #include "ui/GameApp.h"
 #include "ui/GameFrame.h"
 
@@ -58,7 +59,7 @@ CGameFrame& LongNamesGame() {
 void CloseSharedGame() {
     for (CGameFrame** ppGame : {&Game(), &LongGame()}) {
         theApp.m_pMainWnd = *ppGame;
-        EndGame(*ppGame);
+        support::CloseGame(*ppGame);
         *ppGame = nullptr;
     }
 }

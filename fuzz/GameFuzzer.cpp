@@ -11,12 +11,11 @@
 //   events       an opcode byte % 8, then its operands (Event below)
 
 #include "ByteReader.h"
-#include "EventChecks.h"
-#include "TableInvariants.h"
 
 #include "game/GameTable.h"
 #include "game/Random.h"
 #include "game/Scoring.h"
+#include "tests/support/TableChecks.h"
 
 #include <array>
 #include <cstdint>
@@ -88,8 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::array<bool, MAX_PLAYERS> hasScored{};
     for (int event = 0; !in.AtEnd(); ++event) {
-        const table_invariants::Snapshot snapshot = table_invariants::Take(table);
-        const event_checks::Before before = event_checks::TakeBefore(table);
+        const support::Before before = support::TakeBefore(table);
         table.invalidations = 0;
 
         const int kind = in.Below(kEventKinds);
@@ -131,22 +129,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         std::string broken;
         if (kind >= kClickRaw && kind <= kClickName) {
-            const event_checks::ClickTarget target = event_checks::TargetOf(table, point);
+            const support::ClickTarget target = support::TargetOf(table, point);
             if (target.scores) {
                 hasScored[static_cast<std::size_t>(table.GetCurPlayer())] = true;
             }
             table.Click(point);
-            broken = event_checks::CheckClick(table, before, target, table.invalidations);
+            broken = support::CheckClick(table, before, target, table.invalidations);
         } else if (kind == kRoll) {
-            broken = event_checks::CheckRoll(table, before, table.invalidations);
+            broken = support::CheckRoll(table, before, table.invalidations);
         } else if (kind == kNextPlayer) {
-            broken = event_checks::CheckNextPlayer(table, before);
+            broken = support::CheckNextPlayer(table, before);
         }
         if (broken.empty()) {
-            broken = table_invariants::Check(table, snapshot, hasScored);
+            broken = support::CheckInvariants(table, before, hasScored);
         }
         if (broken.empty()) {
-            broken = event_checks::CheckRanges(table, before);
+            broken = support::CheckRanges(table, before);
         }
         if (!broken.empty()) {
             Fail(event, broken);

@@ -8,9 +8,7 @@
 
 namespace {
 
-constexpr int kSlots = 4;
-constexpr std::array<int, kSlots> kCheckIds = {IDC_CHECK1, IDC_CHECK2, IDC_CHECK3, IDC_CHECK4};
-constexpr std::array<int, kSlots> kNameIds = {IDC_NAME1, IDC_NAME2, IDC_NAME3, IDC_NAME4};
+constexpr int kSlots = static_cast<int>(IDC_CHECKS.size());
 
 // The one player of a game whose dialog closed without a first name.
 constexpr const char* kSinglePlayerName = "Single Player";
@@ -48,19 +46,19 @@ void CPlayerEntryDlg::DoDataExchange(CDataExchange* pDX) {
 void CPlayerEntryDlg::OnCheck(int nSlot) {
     UpdateData(TRUE);
     if (CheckOf(nSlot) == 1) {
-        EnableDlgItem(kNameIds[Index(nSlot)], TRUE);
+        EnableDlgItem(IDC_NAMES[Index(nSlot)], TRUE);
         if (nSlot < kSlots) {
-            EnableDlgItem(kCheckIds[Index(nSlot + 1)], TRUE);
+            EnableDlgItem(IDC_CHECKS[Index(nSlot + 1)], TRUE);
         }
     } else {
         // The box itself stays enabled. The boxes below it are unticked and
         // locked; its own field and those below are emptied and locked.
         for (int k = nSlot + 1; k <= kSlots; ++k) {
-            EnableDlgItem(kCheckIds[Index(k)], FALSE);
+            EnableDlgItem(IDC_CHECKS[Index(k)], FALSE);
             CheckOf(k) = 0;
         }
         for (int k = nSlot; k <= kSlots; ++k) {
-            EnableDlgItem(kNameIds[Index(k)], FALSE);
+            EnableDlgItem(IDC_NAMES[Index(k)], FALSE);
             NameOf(k).clear();
         }
     }

@@ -95,7 +95,7 @@ TEST_F(GameTest, ClickingADieHoldsItFiftyPixelsRightAndAgainReleasesIt) {
     TestTable table;
     Start(table, 1);
     table.Roll();
-    const CPoint home = TestTable::Centre(HomeRect(1));
+    const CPoint home = support::Centre(HomeRect(1));
     table.Click(home);
     EXPECT_EQ(table.GetDie(1).GetState(), DIE_HELD);
     EXPECT_EQ(table.GetDie(1).GetRect(), (CRect{70, 150, 105, 185}));

@@ -1,18 +1,18 @@
 // Random games: every event a window can send, in random order, for one to
 // four players, with the table's invariants checked after each event.
-#include "TableInvariants.h"
 #include "TestTable.h"
 
 #include "game/Categories.h"
+#include "tests/support/TableChecks.h"
 
 #include <array>
 #include <random>
 #include <string>
 
-using table_invariants::Check;
-using table_invariants::ClickScores;
-using table_invariants::Snapshot;
-using table_invariants::Take;
+using support::Before;
+using support::CheckInvariants;
+using support::ClickScores;
+using support::TakeBefore;
 
 namespace {
 
@@ -44,7 +44,7 @@ TEST_F(GameTest, RandomGamesKeepTheTableConsistent) {
         std::array<bool, MAX_PLAYERS> hasScored{};
 
         for (int event = 0; event < kEventsPerSequence; ++event) {
-            const Snapshot before = Take(table);
+            const Before before = TakeBefore(table);
             const int kind = percent(rng);
             const auto click = [&](CPoint point) {
                 if (ClickScores(table, point)) {
@@ -62,7 +62,7 @@ TEST_F(GameTest, RandomGamesKeepTheTableConsistent) {
                 const CScoreSheet& sheet = *table.GetSheet(table.GetCurPlayer());
                 click(PointIn(sheet.GetBox(anyRow(rng)).GetRect(), rng));
             } else if (kind < 95) {
-                click(TestTable::Centre(table.GetNameRect()));
+                click(support::Centre(table.GetNameRect()));
             } else {
                 // Five of a kind is rare from rolls alone; force one now and then
                 // so the Dorvanex box, the joker and the continuation are reached.
@@ -70,7 +70,7 @@ TEST_F(GameTest, RandomGamesKeepTheTableConsistent) {
                 const std::string f = std::to_string(face);
                 table.SetDice(f + " " + f + " " + f + " " + f + " " + f);
             }
-            const std::string broken = Check(table, before, hasScored);
+            const std::string broken = CheckInvariants(table, before, hasScored);
             ASSERT_TRUE(broken.empty())
                 << "sequence " << seq << ", event " << event << ": " << broken;
         }

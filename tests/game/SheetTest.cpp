@@ -12,20 +12,9 @@
 
 namespace {
 
-std::array<CDie, NUM_DICE> MakeDice(const std::string& faces) {
-    std::array<CDie, NUM_DICE> dice;
-    std::istringstream in(faces);
-    for (CDie& die : dice) {
-        int face = 0;
-        in >> face;
-        die.SetValue(face);
-    }
-    return dice;
-}
-
 // One attempt straight on a sheet, clearing the face counters as the turn does.
 void Score(CScoreSheet& sheet, int row, const std::string& faces) {
-    const auto dice = MakeDice(faces);
+    const auto dice = support::DiceFromText(faces);
     sheet.ScoreBox(row, dice);
     ResetFaceCounts();
 }
@@ -75,7 +64,7 @@ TEST_F(GameTest, SheetHitTestUsesHalfOpenRows) {
 TEST_F(GameTest, ScoreBoxOutsideTheRowsChangesNothing) {
     CScoreSheet sheet;
     const CScoreSheet fresh;
-    const auto dice = MakeDice("5 5 5 5 5");
+    const auto dice = support::DiceFromText("5 5 5 5 5");
     for (int i : {-1, 18, -1000, 1000}) {
         sheet.ScoreBox(i, dice);
     }
@@ -147,7 +136,7 @@ TEST_F(GameTest, BottomTotalsCountDorvanexAndFailedAttemptsAsTheyStand) {
 // outside 0..5 are neither counted nor read.
 TEST_F(GameTest, FaceCountsHoldTheLastAttemptOnly) {
     CScoreSheet sheet;
-    sheet.ScoreBox(CAT_CHANCE, MakeDice("6 1 3 1 6"));
+    sheet.ScoreBox(CAT_CHANCE, support::DiceFromText("6 1 3 1 6"));
     const std::array<int, 6> expected{2, 0, 1, 0, 0, 2};
     CountFace(-1);
     CountFace(6);
@@ -161,7 +150,7 @@ TEST_F(GameTest, FaceCountsHoldTheLastAttemptOnly) {
 // Only the upper and combination rows have a rule; any other box ignores
 // the dice and leaves the last category alone.
 TEST_F(GameTest, BoxWithNoRuleIgnoresTheDice) {
-    const auto dice = MakeDice("6 6 6 6 6");
+    const auto dice = support::DiceFromText("6 6 6 6 6");
     for (int id : {CAT_SUBTOTAL, CAT_BONUS, CAT_UPPER_TOTAL, CAT_BOTTOM_SUBTOTAL, CAT_GRAND_TOTAL,
                    NUM_CATEGORIES, -1}) {
         SCOPED_TRACE(id);
@@ -185,7 +174,7 @@ TEST_F(GameTest, MustContinueReadsDieZerosRowForEveryFace) {
     Score(sheet, CAT_CHANCE, "1 1 1 1 1");
     for (int face = 1; face <= 6; ++face) {
         SCOPED_TRACE(face);
-        const auto dice = MakeDice(std::to_string(face) + " 1 1 1 1");
+        const auto dice = support::DiceFromText(std::to_string(face) + " 1 1 1 1");
         EXPECT_TRUE(sheet.MustContinue(dice));
         Score(sheet, face - 1, "1 1 1 1 1");
         EXPECT_FALSE(sheet.MustContinue(dice));
@@ -194,7 +183,7 @@ TEST_F(GameTest, MustContinueReadsDieZerosRowForEveryFace) {
 
 TEST_F(GameTest, MustContinueReadsTheCombinationRowsAndDieZerosUpperRow) {
     CScoreSheet sheet;
-    const auto fours = MakeDice("4 1 1 1 1");
+    const auto fours = support::DiceFromText("4 1 1 1 1");
     EXPECT_TRUE(sheet.MustContinue(fours));
     Score(sheet, CAT_THREE_KIND, "1 1 1 1 1");
     Score(sheet, CAT_FOUR_KIND, "1 1 1 1 1");
@@ -208,7 +197,7 @@ TEST_F(GameTest, MustContinueReadsTheCombinationRowsAndDieZerosUpperRow) {
         Score(sheet, row, "1 1 1 1 1");
     }
     EXPECT_TRUE(sheet.MustContinue(fours)); // only die 0's row counts
-    EXPECT_FALSE(sheet.MustContinue(MakeDice("1 4 4 4 4")));
+    EXPECT_FALSE(sheet.MustContinue(support::DiceFromText("1 4 4 4 4")));
     Score(sheet, 3, "4 4 4 4 4");
     EXPECT_FALSE(sheet.MustContinue(fours));
 }

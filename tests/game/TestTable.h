@@ -3,11 +3,11 @@
 #include "game/GameTable.h"
 #include "game/Random.h"
 #include "game/Scoring.h"
+#include "tests/support/Table.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,19 +18,14 @@ public:
     int invalidations = 0;
 
     // Dice written as text, one face per die in order: "2 2 3 3 3".
-    void SetDice(const std::string& faces) {
-        std::istringstream in(faces);
-        for (CDie& die : m_dice) {
-            int face = 0;
-            in >> face;
-            die.SetValue(face);
-        }
-    }
+    void SetDice(const std::string& faces) { support::SetFaces(m_dice, faces); }
 
-    void ClickDie(int i) { Click(Centre(GetDie(i).GetRect())); }
-    void ClickName() { Click(Centre(GetNameRect())); }
+    void ClickDie(int i) { Click(support::Centre(GetDie(i).GetRect())); }
+    void ClickName() { Click(support::Centre(GetNameRect())); }
     // Clicks row `row` of the current player's sheet.
-    void ClickRow(int row) { Click(Centre(GetSheet(GetCurPlayer())->GetBox(row).GetRect())); }
+    void ClickRow(int row) {
+        Click(support::Centre(GetSheet(GetCurPlayer())->GetBox(row).GetRect()));
+    }
     // One roll, the given dice, then a click on the row: a whole scoring turn.
     void ScoreTurn(const std::string& faces, int row) {
         Roll();
@@ -40,10 +35,6 @@ public:
 
     const CScoreBox& Box(int row) const { return GetSheet(GetCurPlayer())->GetBox(row); }
     const CScoreBox& BoxOf(int player, int row) const { return GetSheet(player)->GetBox(row); }
-
-    static CPoint Centre(const CRect& r) {
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
 
 protected:
     void Invalidate() override { ++invalidations; }

@@ -17,7 +17,7 @@
 #include <iterator>
 #include <ostream>
 
-using namespace frametest;
+using namespace support;
 
 namespace {
 

@@ -22,7 +22,7 @@
 
 #include <cmath>
 
-using namespace dlgtest;
+using namespace support;
 
 namespace {
 
@@ -110,7 +110,7 @@ TEST(PlayerEntryLayout, FrameAndControlsAreLaidOutInDialogUnitsOfItsFont) {
         offCentre = (dialog->frameGeometry().center() - screenCentre).manhattanLength();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    if (!frametest::PlatformPlacesWindowsAsAsked()) {
+    if (!PlatformPlacesWindowsAsAsked()) {
         GTEST_SKIP() << "only the centring is left, and the compositor places the dialog";
     }
     EXPECT_LE(offCentre, 2);
@@ -149,7 +149,7 @@ TEST(PlayerEntryLayout, DisabledFieldIsDrawnOnTheFaceColourWhateverThePalette) {
     for (const QPalette& palette : {previous, whiteDisabled}) {
         QApplication::setPalette(palette);
         const auto middle = [](CPlayerEntryDlg& dlg, int slot) {
-            QLineEdit* field = Field(dlg, slot);
+            QLineEdit* field = SlotField(dlg, slot);
             return field->grab().toImage().pixelColor(field->rect().center()).name().toStdString();
         };
         const Step checkColours = [&](CPlayerEntryDlg& dlg) {

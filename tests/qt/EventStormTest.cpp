@@ -9,12 +9,12 @@
 #include "GameFrameDriver.h"
 #include "PictureOracle.h"
 #include "QtMessageGuard.h"
-#include "TableInvariants.h"
 
 #include "game/Categories.h"
 #include "game/Random.h"
 #include "game/Scoring.h"
 #include "platform/DrawRecord.h"
+#include "tests/support/TableChecks.h"
 
 #include <QExposeEvent>
 #include <QRegion>
@@ -27,8 +27,7 @@
 #include <random>
 #include <string>
 
-using namespace frametest;
-using namespace gametest;
+using namespace support;
 
 namespace {
 
@@ -147,7 +146,7 @@ protected:
         if (m_pGame != nullptr) {
             m_pGame->SetDrawRecord(nullptr);
         }
-        EndGame(m_pGame);
+        CloseGame(m_pGame);
         ResetScoringStateForTesting();
     }
 
@@ -174,7 +173,7 @@ TEST_P(EventStorm, WindowSurvivesAndDrawsItsState) {
     const int bursts = Bursts();
 
     for (int burst = 0; burst < bursts; ++burst) {
-        const table_invariants::Snapshot before = table_invariants::Take(*m_pGame);
+        const support::Before before = support::TakeBefore(*m_pGame);
         const char* last = "";
         for (int event = 0; event < kEventsPerBurst; ++event) {
             last = storm.Event();
@@ -188,7 +187,7 @@ TEST_P(EventStorm, WindowSurvivesAndDrawsItsState) {
         for (int p = 0; p < players; ++p) {
             hasScored[static_cast<std::size_t>(p)] = m_pGame->GetTotal(p).GetScore() != SCORE_EMPTY;
         }
-        ASSERT_EQ(table_invariants::Check(*m_pGame, before, hasScored), "") << "burst " << burst;
+        ASSERT_EQ(support::CheckInvariants(*m_pGame, before, hasScored), "") << "burst " << burst;
         ASSERT_EQ(PictureDisagreement(FullRepaint(), *m_pGame), "") << "burst " << burst;
     }
 
@@ -228,7 +227,7 @@ TEST(PictureAgreementCheck, NoticesAStalePicture) {
     EXPECT_EQ(PictureDisagreement(record.Ops(), *game),
               "text at paint (24,52) is \"Ann\", expected \"Bob\"");
     game->SetDrawRecord(nullptr);
-    EndGame(game);
+    CloseGame(game);
 }
 
 // The guard the storm relies on turns a critical message into a failure and

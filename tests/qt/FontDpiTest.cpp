@@ -14,7 +14,7 @@
 
 #include <limits>
 
-using namespace frametest;
+using namespace support;
 
 namespace {
 
@@ -82,8 +82,8 @@ TEST(FontSize, DialogAndWindowStayWithinTheScreen) {
             << pWidget->windowTitle().toStdString();
     };
     CPlayerEntryDlg dlg;
-    dlgtest::RunSteps(
-        dlg, {[&](CPlayerEntryDlg& d) { expectWithin(d.GetWidget()); }, dlgtest::Escape()});
+    support::RunSteps(
+        dlg, {[&](CPlayerEntryDlg& d) { expectWithin(d.GetWidget()); }, support::Escape()});
 
     TestFrame* pFrame = TestFrame::Make();
     ShowAndWait(*pFrame);

@@ -18,7 +18,7 @@
 #include <cstdio>
 #include <string>
 
-namespace frametest {
+namespace support {
 
 inline CFrameHost* Host(const CWnd& wnd) {
     return dynamic_cast<CFrameHost*>(wnd.GetWidget());
@@ -111,4 +111,4 @@ inline void Destroy(CFrameWnd* pFrame) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-} // namespace frametest
+} // namespace support

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-using namespace frametest;
+using namespace support;
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "ui/GameFrame.h"
 
-#include <QTimer>
+#include "tests/support/WindowDriver.h"
 
 #include <string>
 #include <vector>
@@ -15,7 +15,7 @@
 class CDialog;
 class QWidget;
 
-namespace gametest {
+namespace support {
 
 struct DialogAnswer {
     // A name for each box to tick, from box 1 on; "" ticks the box and
@@ -53,12 +53,10 @@ private:
 
     DialogAnswer m_answer;
     DialogSeen* m_pSeen;
-    QTimer m_timer;
+    DialogWatcher m_watcher;
 };
 
 // A shown and painted main window for the answer.
 TestGameFrame* MakeGame(const DialogAnswer& answer, DialogSeen* pSeen = nullptr);
-// Closes the window as a person would; the frame deletes itself.
-void EndGame(CGameFrame* pFrame);
 
-} // namespace gametest
+} // namespace support

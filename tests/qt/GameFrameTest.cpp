@@ -21,8 +21,7 @@
 #include <string>
 #include <utility>
 
-using namespace frametest;
-using namespace gametest;
+using namespace support;
 
 namespace {
 
@@ -37,7 +36,7 @@ protected:
         SeedRandom(7);
     }
     void TearDown() override {
-        EndGame(m_pGame);
+        CloseGame(m_pGame);
         ResetScoringStateForTesting();
     }
 

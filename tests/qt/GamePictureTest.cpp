@@ -24,8 +24,7 @@
 #include <string>
 #include <vector>
 
-using namespace frametest;
-using namespace gametest;
+using namespace support;
 
 namespace {
 
@@ -61,7 +60,7 @@ protected:
         SeedRandom(11);
     }
     void TearDown() override {
-        EndGame(m_pGame);
+        CloseGame(m_pGame);
         ResetScoringStateForTesting();
     }
 

@@ -18,8 +18,7 @@
 
 #include <string>
 
-using namespace frametest;
-using namespace gametest;
+using namespace support;
 
 namespace {
 
@@ -63,7 +62,7 @@ protected:
         SeedRandom(3);
     }
     void TearDown() override {
-        EndGame(m_pGame);
+        CloseGame(m_pGame);
         ResetScoringStateForTesting();
     }
 
@@ -76,8 +75,8 @@ protected:
 TEST_P(HostileNames, DialogAcceptsTheNameAsItStands) {
     const std::string& name = GetParam().name;
     CPlayerEntryDlg dlg;
-    EXPECT_EQ(dlgtest::RunSteps(
-                  dlg, {dlgtest::Click(1), dlgtest::Commit(1, name.c_str()), dlgtest::Enter()}),
+    EXPECT_EQ(support::RunSteps(
+                  dlg, {support::Click(1), support::Commit(1, name.c_str()), support::Enter()}),
               IDOK);
     EXPECT_EQ(dlg.GetPlayerCount(), 1);
     EXPECT_EQ(dlg.m_strName1, name);
@@ -112,8 +111,8 @@ TEST(HostileNamesCut, APasteIsCutAtTheFieldsLimit) {
     QtMessageGuard guard;
     const std::string name = LongName(40000);
     CPlayerEntryDlg dlg;
-    EXPECT_EQ(dlgtest::RunSteps(
-                  dlg, {dlgtest::Click(1), dlgtest::Paste(1, name.c_str()), dlgtest::Enter()}),
+    EXPECT_EQ(support::RunSteps(
+                  dlg, {support::Click(1), support::Paste(1, name.c_str()), support::Enter()}),
               IDOK);
     EXPECT_EQ(dlg.m_strName1.size(), kFieldLimit);
     EXPECT_TRUE(name.starts_with(dlg.m_strName1));
@@ -124,8 +123,8 @@ TEST(HostileNamesCut, APasteIsCutAtTheFieldsLimit) {
 TEST(HostileNamesRefused, EmptyNameKeepsTheDialogOpen) {
     QtMessageGuard guard;
     CPlayerEntryDlg dlg;
-    EXPECT_EQ(dlgtest::RunSteps(dlg, {dlgtest::Click(1), dlgtest::Commit(1, ""), dlgtest::Enter(),
-                                      dlgtest::ExpectOpen(), dlgtest::Escape()}),
+    EXPECT_EQ(support::RunSteps(dlg, {support::Click(1), support::Commit(1, ""), support::Enter(),
+                                      support::ExpectOpen(), support::Escape()}),
               IDCANCEL);
     EXPECT_EQ(dlg.m_strName1, "Single Player");
     EXPECT_EQ(dlg.GetPlayerCount(), 1);

@@ -10,9 +10,7 @@
 #include <algorithm>
 #include <sstream>
 
-namespace gametest {
-
-using frametest::ColorName;
+namespace support {
 
 const std::string kTitleBand = "Dorvanex by Harvelo" + std::string(14, ' ');
 
@@ -200,4 +198,4 @@ std::string PictureDisagreement(const std::vector<DrawOp>& ops, const CGameFrame
     return {};
 }
 
-} // namespace gametest
+} // namespace support

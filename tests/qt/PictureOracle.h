@@ -13,7 +13,7 @@
 
 class CGameFrame;
 
-namespace gametest {
+namespace support {
 
 inline constexpr COLORREF kBackground = RGB(200, 200, 255);
 inline constexpr COLORREF kBlue = RGB(0, 0, 255);
@@ -51,4 +51,4 @@ std::string Describe(const DrawOp& op);
 // element comparison it can be run after any sequence of events.
 std::string PictureDisagreement(const std::vector<DrawOp>& ops, const CGameFrame& game);
 
-} // namespace gametest
+} // namespace support

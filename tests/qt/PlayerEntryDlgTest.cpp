@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-using namespace dlgtest;
+using namespace support;
 
 namespace {
 

@@ -4,11 +4,12 @@
 // script of steps (clicks on the boxes, typing into the fields, keys, the
 // close box) played once the dialog is shown and active.
 
+#include "tests/support/WindowDriver.h"
 #include "ui/PlayerEntryDlg.h"
 #include "ui/Resource.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -21,24 +22,10 @@
 #include <string>
 #include <vector>
 
-namespace dlgtest {
+namespace support {
 
 using Step = std::function<void(CPlayerEntryDlg&)>;
 using Names = std::array<std::string, 4>;
-
-inline constexpr int kCheckIds[] = {IDC_CHECK1, IDC_CHECK2, IDC_CHECK3, IDC_CHECK4};
-inline constexpr int kNameIds[] = {IDC_NAME1, IDC_NAME2, IDC_NAME3, IDC_NAME4};
-
-inline QWidget* Control(const CDialog& dlg, int nID) {
-    const CWnd* control = dlg.GetDlgItem(nID);
-    return control != nullptr ? control->GetWidget() : nullptr;
-}
-inline QCheckBox* Box(const CDialog& dlg, int slot) {
-    return qobject_cast<QCheckBox*>(Control(dlg, kCheckIds[slot - 1]));
-}
-inline QLineEdit* Field(const CDialog& dlg, int slot) {
-    return qobject_cast<QLineEdit*>(Control(dlg, kNameIds[slot - 1]));
-}
 
 // Keys go where a person's keystrokes go: to the focused control.
 inline Step Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -66,19 +53,19 @@ inline Step Close() {
 }
 // Mouse click on check box `slot`.
 inline Step Click(int slot) {
-    return [=](CPlayerEntryDlg& dlg) { QTest::mouseClick(Box(dlg, slot), Qt::LeftButton); };
+    return [=](CPlayerEntryDlg& dlg) { QTest::mouseClick(SlotBox(dlg, slot), Qt::LeftButton); };
 }
 // Click into name field `slot`, then type Latin-1 text key by key.
 inline Step Type(int slot, const char* text) {
     return [=](CPlayerEntryDlg& dlg) {
-        QTest::mouseClick(Field(dlg, slot), Qt::LeftButton);
-        QTest::keyClicks(Field(dlg, slot), QString::fromLatin1(text));
+        QTest::mouseClick(SlotField(dlg, slot), Qt::LeftButton);
+        QTest::keyClicks(SlotField(dlg, slot), QString::fromLatin1(text));
     };
 }
 // Click into name field `slot`, then commit UTF-8 text as an input method does.
 inline Step Commit(int slot, const char* text) {
     return [=](CPlayerEntryDlg& dlg) {
-        QTest::mouseClick(Field(dlg, slot), Qt::LeftButton);
+        QTest::mouseClick(SlotField(dlg, slot), Qt::LeftButton);
         QInputMethodEvent event;
         event.setCommitString(QString::fromUtf8(text));
         QApplication::sendEvent(QApplication::focusWidget(), &event);
@@ -87,9 +74,9 @@ inline Step Commit(int slot, const char* text) {
 // Click into name field `slot`, then paste UTF-8 text from the clipboard.
 inline Step Paste(int slot, const char* text) {
     return [=](CPlayerEntryDlg& dlg) {
-        QTest::mouseClick(Field(dlg, slot), Qt::LeftButton);
+        QTest::mouseClick(SlotField(dlg, slot), Qt::LeftButton);
         QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
-        QTest::keyClick(Field(dlg, slot), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(SlotField(dlg, slot), Qt::Key_V, Qt::ControlModifier);
     };
 }
 
@@ -99,8 +86,8 @@ inline Step Paste(int slot, const char* text) {
 inline std::string StateOf(const CPlayerEntryDlg& dlg) {
     std::string state;
     for (int slot = 1; slot <= 4; ++slot) {
-        const QCheckBox* box = Box(dlg, slot);
-        const QLineEdit* field = Field(dlg, slot);
+        const QAbstractButton* box = SlotBox(dlg, slot);
+        const QLineEdit* field = SlotField(dlg, slot);
         state += slot > 1 ? " " : "";
         state += box->isChecked() ? (box->isEnabled() ? "X" : "!") : (box->isEnabled() ? "o" : "-");
         state += field->isEnabled() ? '[' : '(';
@@ -158,4 +145,4 @@ inline Names NamesOf(const CPlayerEntryDlg& dlg) {
     return {dlg.m_strName1, dlg.m_strName2, dlg.m_strName3, dlg.m_strName4};
 }
 
-} // namespace dlgtest
+} // namespace support

@@ -1,9 +1,9 @@
 #include "TestFrame.h"
 
-namespace frametest {
+namespace support {
 
 BEGIN_MESSAGE_MAP(TestFrame, CFrameWnd)
 ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-} // namespace frametest
+} // namespace support

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-namespace frametest {
+namespace support {
 
 inline constexpr COLORREF kTestBackground = RGB(200, 200, 255);
 inline constexpr RECT kTestOuterRect{20, 30, 400, 620};
@@ -64,4 +64,4 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-} // namespace frametest
+} // namespace support

@@ -11,16 +11,17 @@
 #include "game/Random.h"
 #include "platform/App.h"
 #include "platform/Dialog.h"
+#include "tests/support/Table.h"
+#include "tests/support/WindowDriver.h"
 #include "ui/GameFrame.h"
 #include "ui/Resource.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -30,8 +31,6 @@ namespace {
 
 constexpr unsigned kSeed = 20;
 constexpr std::array<const char*, 3> kPlayers = {"Ann", "Bertil", "Cosima"};
-constexpr std::array<int, 4> kChecks = {IDC_CHECK1, IDC_CHECK2, IDC_CHECK3, IDC_CHECK4};
-constexpr std::array<int, 4> kNames = {IDC_NAME1, IDC_NAME2, IDC_NAME3, IDC_NAME4};
 // Whole turns played before the picture; the turn after them is caught
 // between its second and third roll.
 constexpr int kFullTurns = 10;
@@ -48,32 +47,23 @@ bool Save(QWidget* widget, const QString& path) {
 
 // Ticks a slot and types its name as a person would, then photographs the
 // dialog and presses OK. Runs inside the dialog's modal loop.
-void FillDialog(const QString& path, bool& ok) {
-    QWidget* widget = QApplication::activeModalWidget();
-    auto* pDlg = dynamic_cast<CDialog*>(CWnd::FromWidget(widget));
-    if (pDlg == nullptr) {
-        std::fprintf(stderr, "the player-entry dialog did not open\n");
-        ok = false;
-        return;
-    }
-    for (std::size_t slot = 0; slot < kPlayers.size(); ++slot) {
-        QTest::mouseClick(pDlg->GetDlgItem(kChecks[slot])->GetWidget(), Qt::LeftButton);
-        QWidget* field = pDlg->GetDlgItem(kNames[slot])->GetWidget();
-        QTest::mouseClick(field, Qt::LeftButton);
-        QTest::keyClicks(field, kPlayers[slot]);
+void FillDialog(QWidget* widget, const CDialog& dlg, const QString& path, bool& ok) {
+    for (int slot = 1; slot <= static_cast<int>(kPlayers.size()); ++slot) {
+        QTest::mouseClick(support::SlotBox(dlg, slot), Qt::LeftButton);
+        QTest::mouseClick(support::SlotField(dlg, slot), Qt::LeftButton);
+        QTest::keyClicks(support::SlotField(dlg, slot),
+                         kPlayers[static_cast<std::size_t>(slot - 1)]);
     }
     ok = Save(widget, path) && ok;
-    QTest::keyClick(pDlg->GetDlgItem(IDOK)->GetWidget(), Qt::Key_Return);
+    QTest::keyClick(support::Control(dlg, IDOK), Qt::Key_Return);
 }
 
-QPoint Centre(const CRect& r) {
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-void Press(CGameFrame& frame, Qt::MouseButton button, QPoint at) {
+// A press and release at the middle of the rectangle, then the repaint.
+void Press(CGameFrame& frame, Qt::MouseButton button, const CRect& r) {
     QWindow* window = frame.GetWidget()->windowHandle();
-    QTest::mousePress(window, button, Qt::NoModifier, at);
-    QTest::mouseRelease(window, button, Qt::NoModifier, at);
+    const CPoint at = support::Centre(r);
+    QTest::mousePress(window, button, Qt::NoModifier, QPoint(at.x, at.y));
+    QTest::mouseRelease(window, button, Qt::NoModifier, QPoint(at.x, at.y));
     frame.UpdateWindow();
 }
 
@@ -99,7 +89,7 @@ void HoldCommon(CGameFrame& frame) {
         const CDie& die = frame.GetDie(i);
         const bool held = die.GetState() == DIE_HELD;
         if ((die.GetValue() == face) != held) {
-            Press(frame, Qt::LeftButton, Centre(die.GetRect()));
+            Press(frame, Qt::LeftButton, die.GetRect());
         }
     }
 }
@@ -113,16 +103,15 @@ void ScoreTurn(CGameFrame& frame) {
         const int id = (wanted + k) % NUM_CATEGORIES;
         const CScoreBox& box = sheet->GetBox(id);
         if (!IsComputedRow(id) && !box.IsFilled()) {
-            Press(frame, Qt::LeftButton, Centre(box.GetRect()));
+            Press(frame, Qt::LeftButton, box.GetRect());
             return;
         }
     }
 }
 
 void PlayTurn(CGameFrame& frame, int rolls) {
-    const QPoint anywhere = Centre(frame.GetRollRect());
     for (int roll = 1; roll <= rolls; ++roll) {
-        Press(frame, Qt::RightButton, anywhere);
+        Press(frame, Qt::RightButton, frame.GetRollRect());
         if (roll < MAX_ROLLS) {
             HoldCommon(frame);
         }
@@ -146,8 +135,16 @@ int main(int argc, char** argv) {
 
     SeedRandom(kSeed);
     bool ok = true;
-    QTimer::singleShot(0, [&] { FillDialog(out.filePath("dialog.png"), ok); });
+    bool answered = false;
+    const support::DialogWatcher answer([&](QWidget* modal, CDialog& dlg) {
+        answered = true;
+        FillDialog(modal, dlg, out.filePath("dialog.png"), ok);
+    });
     auto* pFrame = new CGameFrame;
+    if (!answered) {
+        std::fprintf(stderr, "the player-entry dialog did not open\n");
+        ok = false;
+    }
     // The dice and the sheet draw into the application's main window, as
     // they do in the program.
     AfxGetApp()->m_pMainWnd = pFrame;
@@ -169,8 +166,8 @@ int main(int argc, char** argv) {
     // window system's frame leaves of it.
     const QWidget* widget = pFrame->GetWidget();
     std::printf("window: outer %dx%d, client %dx%d, device pixel ratio %g\n",
-                widget->frameGeometry().width(), widget->frameGeometry().height(),
-                widget->width(), widget->height(), widget->devicePixelRatioF());
+                widget->frameGeometry().width(), widget->frameGeometry().height(), widget->width(),
+                widget->height(), widget->devicePixelRatioF());
 
     pFrame->DestroyWindow();
     return ok ? 0 : 1;

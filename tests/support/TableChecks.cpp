@@ -1,13 +1,14 @@
-#include "EventChecks.h"
+#include "tests/support/TableChecks.h"
 
-#include "TableInvariants.h"
-
-#include "game/Categories.h"
 #include "game/Scoring.h"
 
-namespace event_checks {
+namespace support {
 
 namespace {
+
+int AsCounted(int score) {
+    return score == SCORE_EMPTY ? 0 : score;
+}
 
 std::string DieText(std::size_t i) {
     return "die " + std::to_string(i);
@@ -20,7 +21,7 @@ int NextOf(const CGameTable& table, int player) {
 
 } // namespace
 
-DiceState DiceOf(const CGameTable& table) {
+DiceState DiceStateOf(const CGameTable& table) {
     DiceState d;
     for (int i = 0; i < NUM_DICE; ++i) {
         d.value[static_cast<std::size_t>(i)] = table.GetDie(i).GetValue();
@@ -30,7 +31,16 @@ DiceState DiceOf(const CGameTable& table) {
 }
 
 Before TakeBefore(const CGameTable& table) {
-    return {table.GetRolls(), table.GetCurPlayer(), DiceOf(table), GetFiveKindCount()};
+    Before b{
+        table.GetRolls(), table.GetCurPlayer(), DiceStateOf(table), GetFiveKindCount(), {}, {}};
+    for (int p = 0; p < table.GetPlayers(); ++p) {
+        for (int i = 0; i < NUM_CATEGORIES; ++i) {
+            const CScoreBox& box = table.GetSheet(p)->GetBox(i);
+            b.filled[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)] = box.IsFilled();
+            b.score[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)] = box.GetScore();
+        }
+    }
+    return b;
 }
 
 ClickTarget TargetOf(const CGameTable& table, CPoint point) {
@@ -41,12 +51,82 @@ ClickTarget TargetOf(const CGameTable& table, CPoint point) {
             target.die = i;
         }
     }
-    target.scores = table_invariants::ClickScores(table, point);
+    target.scores = ClickScores(table, point);
     return target;
 }
 
+bool ClickScores(const CGameTable& table, CPoint point) {
+    const CScoreSheet* sheet = table.GetSheet(table.GetCurPlayer());
+    if (sheet == nullptr) {
+        return false;
+    }
+    const bool gateOpen = table.GetRolls() > 0 || sheet->InContinuation();
+    return gateOpen && sheet->HitTest(point) != -1;
+}
+
+std::string CheckInvariants(const CGameTable& table, const Before& before,
+                            const std::array<bool, MAX_PLAYERS>& hasScored) {
+    if (table.GetRolls() < 0 || table.GetRolls() > MAX_ROLLS) {
+        return "rolls " + std::to_string(table.GetRolls());
+    }
+    if (table.GetCurPlayer() < 0 || table.GetCurPlayer() >= table.GetPlayers()) {
+        return "current player " + std::to_string(table.GetCurPlayer());
+    }
+    for (int k = 0; k < 6; ++k) {
+        if (GetFaceCount(k) != 0) {
+            return "face counter " + std::to_string(k);
+        }
+    }
+    for (int d = 0; d < NUM_DICE; ++d) {
+        const CDie& die = table.GetDie(d);
+        const int shift = die.GetState() == DIE_HELD ? 50 : 0;
+        if (die.GetRect() != CRect{20 + shift, 100 + 50 * d, 55 + shift, 135 + 50 * d}) {
+            return "die " + std::to_string(d) + " away from its place";
+        }
+    }
+    for (int p = 0; p < table.GetPlayers(); ++p) {
+        const auto pi = static_cast<std::size_t>(p);
+        const CScoreSheet& sheet = *table.GetSheet(p);
+        const auto score = [&](int i) { return AsCounted(sheet.GetBox(i).GetScore()); };
+        // Built only for a report: the check runs after every event.
+        const auto who = [p] { return "player " + std::to_string(p) + ": "; };
+        for (int i = 0; i < NUM_CATEGORIES; ++i) {
+            const auto ii = static_cast<std::size_t>(i);
+            if (before.filled[pi][ii] && !sheet.GetBox(i).IsFilled()) {
+                return who() + "row " + std::to_string(i) + " reopened";
+            }
+            if (before.filled[pi][ii] && !IsComputedRow(i) &&
+                before.score[pi][ii] != sheet.GetBox(i).GetScore()) {
+                return who() + "filled row " + std::to_string(i) + " changed";
+            }
+        }
+        if (sheet.GetBox(CAT_FIVE_KIND).IsFilled()) {
+            return who() + "Dorvanex box filled";
+        }
+        int upper = 0;
+        for (int i = CAT_ONES; i <= CAT_SIXES; ++i) {
+            upper += score(i);
+        }
+        const int bonus = upper >= 63 ? 35 : 0;
+        int lower = 0;
+        for (int i = CAT_THREE_KIND; i <= CAT_CHANCE; ++i) {
+            lower += score(i);
+        }
+        if (score(CAT_SUBTOTAL) != upper || score(CAT_BONUS) != bonus ||
+            score(CAT_UPPER_TOTAL) != upper + bonus || score(CAT_BOTTOM_SUBTOTAL) != lower ||
+            score(CAT_GRAND_TOTAL) != upper + bonus + lower) {
+            return who() + "computed rows do not add up";
+        }
+        const int total = table.GetTotal(p).GetScore();
+        if (hasScored[pi] ? total != sheet.GetGrandTotal() : total != SCORE_EMPTY) {
+            return who() + "totals list shows " + std::to_string(total);
+        }
+    }
+    return {};
+}
+
 std::string CheckRanges(const CGameTable& table, const Before& before) {
-    const DiceState dice = DiceOf(table);
+    const DiceState dice = DiceStateOf(table);
     for (std::size_t i = 0; i < NUM_DICE; ++i) {
         if (dice.value[i] < 1 || dice.value[i] > 6) {
             return DieText(i) + " shows " + std::to_string(dice.value[i]);
@@ -73,7 +153,7 @@ std::string CheckRanges(const CGameTable& table, const Before& before) {
 }
 
 std::string CheckRoll(const CGameTable& table, const Before& before, int invalidations) {
-    const DiceState dice = DiceOf(table);
+    const DiceState dice = DiceStateOf(table);
     if (before.rolls == MAX_ROLLS) {
         if (invalidations != 0 || table.GetRolls() != MAX_ROLLS || dice != before.dice) {
             return "a fourth roll changed something";
@@ -96,7 +176,7 @@ std::string CheckRoll(const CGameTable& table, const Before& before, int invalid
 
 std::string CheckNextPlayer(const CGameTable& table, const Before& before) {
     if (table.GetCurPlayer() != NextOf(table, before.player) || table.GetRolls() != before.rolls ||
-        DiceOf(table) != before.dice) {
+        DiceStateOf(table) != before.dice) {
         return "passing the turn went wrong";
     }
     return {};
@@ -104,7 +184,7 @@ std::string CheckNextPlayer(const CGameTable& table, const Before& before) {
 
 std::string CheckClick(const CGameTable& table, const Before& before, const ClickTarget& target,
                        int invalidations) {
-    const DiceState dice = DiceOf(table);
+    const DiceState dice = DiceStateOf(table);
     if (target.scores) {
         // The turn ends: no roll, no held die, faces kept; the turn passes
         // unless a repeated five of a kind lets the player go on.
@@ -149,4 +229,4 @@ std::string CheckClick(const CGameTable& table, const Before& before, const Clic
     return {};
 }
 
-} // namespace event_checks
+} // namespace support
