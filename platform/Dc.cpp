@@ -76,18 +76,41 @@ void CDC::BeginPainter(QPainter& painter) const {
     }
 }
 
+void CDC::RecordRectangle(const RECT& rect) const {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Rectangle;
+    op.context = m_context;
+    op.rect = rect;
+    op.color = m_pBrush->GetColor();
+    op.hollowBrush = m_pBrush->IsHollow();
+    m_pHost->Record(std::move(op));
+}
+
+void CDC::RecordText(const RECT& cells, const std::string& text) const {
+    if (!m_pHost->IsRecording()) {
+        return;
+    }
+    const CFont* pShown =
+        m_pFont->IsCreated() ? m_pFont : static_cast<const CFont*>(GetStockObject(SYSTEM_FONT));
+    DrawOp op;
+    op.kind = DrawOp::Kind::Text;
+    op.context = m_context;
+    op.rect = cells;
+    op.text = text;
+    op.fontFace = pShown->GetFaceName();
+    op.fontHeight = pShown->GetPixelHeight();
+    op.fontBold = pShown->IsBold();
+    op.textColor = m_crText;
+    op.bkColor = m_crBk;
+    op.bkMode = m_nBkMode;
+    m_pHost->Record(std::move(op));
+}
+
 BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
     if (!CanDraw()) {
         return FALSE;
     }
-    DrawOp op;
-    op.kind = DrawOp::Kind::Rectangle;
-    op.context = m_context;
-    op.rect = RECT{left, top, right, bottom};
-    op.color = m_pBrush->GetColor();
-    op.hollowBrush = m_pBrush->IsHollow();
-    m_pHost->Record(std::move(op));
-
+    RecordRectangle(RECT{left, top, right, bottom});
     if (right <= left || bottom <= top) {
         return TRUE;
     }
@@ -132,23 +155,7 @@ BOOL CDC::TextOut(int x, int y, const std::string& text) {
     const bool bNeedCells = m_nBkMode == OPAQUE || m_pHost->IsRecording();
     const QRect cells(x, y, bNeedCells ? metrics.horizontalAdvance(string) : 0, metrics.height());
 
-    if (m_pHost->IsRecording()) {
-        DrawOp op;
-        op.kind = DrawOp::Kind::Text;
-        op.context = m_context;
-        op.rect = RECT{cells.left(), cells.top(), cells.left() + cells.width(),
-                       cells.top() + cells.height()};
-        op.text = text;
-        const CFont* pShown =
-            m_pFont->IsCreated() ? m_pFont : static_cast<const CFont*>(GetStockObject(SYSTEM_FONT));
-        op.fontFace = pShown->GetFaceName();
-        op.fontHeight = pShown->GetPixelHeight();
-        op.fontBold = pShown->IsBold();
-        op.textColor = m_crText;
-        op.bkColor = m_crBk;
-        op.bkMode = m_nBkMode;
-        m_pHost->Record(std::move(op));
-    }
+    RecordText(RECT{x, y, x + cells.width(), y + cells.height()}, text);
 
     QPainter painter;
     BeginPainter(painter);

@@ -58,6 +58,10 @@ private:
     bool CanDraw() const;
     // Begins painting on the window, clipped as the context is.
     void BeginPainter(QPainter& painter) const;
+    // Adds the operation to the window's drawing record, when one is attached,
+    // with the brush, font and colours it is drawn with.
+    void RecordRectangle(const RECT& rect) const;
+    void RecordText(const RECT& cells, const std::string& text) const;
 
     DrawContext m_context;
     COLORREF m_crText = RGB(0, 0, 0);
