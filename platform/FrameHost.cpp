@@ -25,23 +25,6 @@ UINT MessageFor(Qt::MouseButton button, bool bDoubleClick) {
     }
 }
 
-UINT KeyFlags(const QMouseEvent* event) {
-    UINT flags = 0;
-    if (event->buttons().testFlag(Qt::LeftButton)) {
-        flags |= MK_LBUTTON;
-    }
-    if (event->buttons().testFlag(Qt::RightButton)) {
-        flags |= MK_RBUTTON;
-    }
-    if (event->modifiers().testFlag(Qt::ShiftModifier)) {
-        flags |= MK_SHIFT;
-    }
-    if (event->modifiers().testFlag(Qt::ControlModifier)) {
-        flags |= MK_CONTROL;
-    }
-    return flags;
-}
-
 } // namespace
 
 CFrameHost::CFrameHost(UINT classStyle, COLORREF background, QSize outerSize)
@@ -148,7 +131,7 @@ void CFrameHost::SendMouseMessage(QMouseEvent* event, bool bDoubleClick) {
     const QPointF pos = event->position();
     const auto x = static_cast<int>(std::floor(pos.x()));
     const auto y = static_cast<int>(std::floor(pos.y()));
-    pWnd->SendMessage(message, KeyFlags(event), MakePointLParam(x, y));
+    pWnd->SendMessage(message, 0, MakePointLParam(x, y));
 }
 
 void CFrameHost::mousePressEvent(QMouseEvent* event) {

@@ -7,7 +7,8 @@
 // surface, also outside that area; what they draw there is shown the next
 // time that part of the window is shown. Outside a repaint nothing is drawn:
 // a window that wants a new picture asks for a repaint. Mouse presses,
-// double clicks and the close request become window messages.
+// double clicks and the close request become window messages; a press
+// carries its client point and no key flags.
 
 #include "platform/DrawRecord.h"
 #include "platform/WinTypes.h"

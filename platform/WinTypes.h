@@ -54,12 +54,6 @@ inline constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
 // Notification codes carried by WM_COMMAND.
 inline constexpr UINT BN_CLICKED = 0;
 
-// Mouse-message key flags.
-inline constexpr UINT MK_LBUTTON = 0x0001;
-inline constexpr UINT MK_RBUTTON = 0x0002;
-inline constexpr UINT MK_SHIFT = 0x0004;
-inline constexpr UINT MK_CONTROL = 0x0008;
-
 constexpr WPARAM MAKEWPARAM(UINT low, UINT high) {
     return static_cast<WPARAM>((low & 0xFFFFu) | ((high & 0xFFFFu) << 16));
 }

@@ -64,7 +64,6 @@ struct MouseCase {
     Qt::MouseButton button;
     Qt::KeyboardModifiers keys;
     std::vector<UINT> messages;
-    UINT firstFlags;
 };
 
 void PrintTo(const MouseCase& c, std::ostream* os) {
@@ -90,9 +89,6 @@ TEST_P(FrameMouse, BecomesWindowMessages) {
         EXPECT_EQ(m.point.y, at.y);
     }
     EXPECT_EQ(seen, c.messages);
-    if (!frame->m_pMessages->empty()) {
-        EXPECT_EQ(frame->m_pMessages->front().wParam, c.firstFlags);
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FrameMouse,
@@ -101,50 +97,43 @@ INSTANTIATE_TEST_SUITE_P(Cases, FrameMouse,
                                                      Action::Press,
                                                      Qt::LeftButton,
                                                      Qt::NoModifier,
-                                                     {WM_LBUTTONDOWN},
-                                                     MK_LBUTTON},
+                                                     {WM_LBUTTONDOWN}},
                                            MouseCase{"RightPress",
                                                      CS_DBLCLKS,
                                                      Action::Press,
                                                      Qt::RightButton,
                                                      Qt::NoModifier,
-                                                     {WM_RBUTTONDOWN},
-                                                     MK_RBUTTON},
+                                                     {WM_RBUTTONDOWN}},
                                            MouseCase{"ShiftControlLeftPress",
                                                      CS_DBLCLKS,
                                                      Action::Press,
                                                      Qt::LeftButton,
                                                      Qt::ShiftModifier | Qt::ControlModifier,
-                                                     {WM_LBUTTONDOWN},
-                                                     MK_LBUTTON | MK_SHIFT | MK_CONTROL},
+                                                     {WM_LBUTTONDOWN}},
                                            MouseCase{"MiddlePressIsNoMessage",
                                                      CS_DBLCLKS,
                                                      Action::Press,
                                                      Qt::MiddleButton,
                                                      Qt::NoModifier,
-                                                     {},
-                                                     0},
+                                                     {}},
                                            MouseCase{"LeftDoubleClick",
                                                      CS_DBLCLKS,
                                                      Action::DoubleClick,
                                                      Qt::LeftButton,
                                                      Qt::NoModifier,
-                                                     {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK},
-                                                     MK_LBUTTON},
+                                                     {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}},
                                            MouseCase{"RightDoubleClick",
                                                      CS_DBLCLKS,
                                                      Action::DoubleClick,
                                                      Qt::RightButton,
                                                      Qt::NoModifier,
-                                                     {WM_RBUTTONDOWN, WM_RBUTTONDBLCLK},
-                                                     MK_RBUTTON},
+                                                     {WM_RBUTTONDOWN, WM_RBUTTONDBLCLK}},
                                            MouseCase{"DoubleClickWithoutClassStyleIsTwoPresses",
                                                      0,
                                                      Action::DoubleClick,
                                                      Qt::LeftButton,
                                                      Qt::NoModifier,
-                                                     {WM_LBUTTONDOWN, WM_LBUTTONDOWN},
-                                                     MK_LBUTTON}),
+                                                     {WM_LBUTTONDOWN, WM_LBUTTONDOWN}}),
                          [](const auto& c) { return std::string(c.param.name); });
 
 TEST(FrameWnd, CloseRequestSendsCloseThenDestroyAndDeletesFrame) {
