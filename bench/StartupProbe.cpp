@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -33,19 +34,17 @@ namespace {
 constexpr int kDefaultRuns = 7;
 constexpr int kTimeoutMs = 30'000;
 
-using Reports = std::map<std::string, std::int64_t>;
-
 struct Run {
     std::int64_t launchedNs = 0;
-    Reports reports;
+    std::map<std::string, std::int64_t> reports;
 };
 
-// Starts the program with the trace switched on and collects its report
-// lines until it exits; nothing when it fails, hangs or reports nothing.
-std::optional<Run> LaunchAndTrace(const std::string& program, const char* option = nullptr) {
+// Starts the program with the trace switched on and its output on a pipe;
+// returns the process and the pipe's reading end, or -1 for a failed start.
+pid_t SpawnTraced(const std::string& program, const char* option, int& readEnd) {
     int out[2];
     if (pipe(out) != 0) {
-        return std::nullopt;
+        return -1;
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -66,36 +65,50 @@ std::optional<Run> LaunchAndTrace(const std::string& program, const char* option
     std::string arg = option != nullptr ? option : "";
     char* argv[] = {path.data(), option != nullptr ? arg.data() : nullptr, nullptr};
 
-    Run run;
     pid_t pid = 0;
-    run.launchedNs = bench::MonotonicNs();
     const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     if (spawned != 0) {
         close(out[0]);
-        return std::nullopt;
+        return -1;
     }
+    readEnd = out[0];
+    return pid;
+}
 
-    std::string text;
-    bool timedOut = false;
-    const std::int64_t deadline = run.launchedNs + std::int64_t{kTimeoutMs} * 1'000'000;
+// Reads the pipe until the program closes it; false when the deadline
+// passes first.
+bool ReadAll(int fd, std::int64_t deadlineNs, std::string& text) {
     for (;;) {
-        const auto left = static_cast<int>((deadline - bench::MonotonicNs()) / 1'000'000);
-        pollfd fd{out[0], POLLIN, 0};
-        if (left <= 0 || poll(&fd, 1, left) <= 0) {
-            timedOut = true;
-            break;
+        const auto left = static_cast<int>((deadlineNs - bench::MonotonicNs()) / 1'000'000);
+        pollfd pfd{fd, POLLIN, 0};
+        if (left <= 0 || poll(&pfd, 1, left) <= 0) {
+            return false;
         }
         char buffer[512];
-        const ssize_t n = read(out[0], buffer, sizeof buffer);
+        const ssize_t n = read(fd, buffer, sizeof buffer);
         if (n <= 0) {
-            break;
+            return true;
         }
         text.append(buffer, static_cast<std::size_t>(n));
     }
-    close(out[0]);
-    if (timedOut) {
+}
+
+// Launches the program with the trace switched on and collects its report
+// lines until it exits; nothing when it fails, hangs or reports nothing.
+std::optional<Run> LaunchAndTrace(const std::string& program, const char* option) {
+    Run run;
+    run.launchedNs = bench::MonotonicNs();
+    int fd = -1;
+    const pid_t pid = SpawnTraced(program, option, fd);
+    if (pid < 0) {
+        return std::nullopt;
+    }
+    std::string text;
+    const bool finished = ReadAll(fd, run.launchedNs + std::int64_t{kTimeoutMs} * 1'000'000, text);
+    close(fd);
+    if (!finished) {
         kill(pid, SIGKILL);
     }
     int status = 0;
@@ -107,12 +120,41 @@ std::optional<Run> LaunchAndTrace(const std::string& program, const char* option
     while (lines >> event >> value) {
         run.reports[event] = value;
     }
-    if (timedOut || run.reports.empty()) {
+    if (!finished || run.reports.empty()) {
         std::fprintf(stderr, "%s: %s\n", program.c_str(),
-                     timedOut ? "timed out" : "reported nothing");
+                     finished ? "reported nothing" : "timed out");
         return std::nullopt;
     }
     return run;
+}
+
+using Runs = std::vector<Run>;
+
+// The time from one reported moment (or the launch, for "") to another,
+// or, with no start, a value the program reported.
+std::optional<double> Read(const Run& run, const char* from, const char* to) {
+    const auto end = run.reports.find(to);
+    if (end == run.reports.end()) {
+        return std::nullopt;
+    }
+    if (from == nullptr || *from == '\0') {
+        return static_cast<double>(end->second - (from == nullptr ? 0 : run.launchedNs));
+    }
+    const auto start = run.reports.find(from);
+    if (start == run.reports.end()) {
+        return std::nullopt;
+    }
+    return static_cast<double>(end->second - start->second);
+}
+
+std::vector<double> Values(const Runs& runs, const char* from, const char* to) {
+    std::vector<double> values;
+    for (const Run& run : runs) {
+        if (const auto value = Read(run, from, to)) {
+            values.push_back(*value);
+        }
+    }
+    return values;
 }
 
 double Median(std::vector<double> values) {
@@ -124,39 +166,83 @@ double Median(std::vector<double> values) {
     return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// The time from one reported moment (or the launch, for "") to another.
-std::optional<double> Between(const Run& run, const std::string& from, const std::string& to) {
-    const auto end = run.reports.find(to);
-    if (end == run.reports.end()) {
-        return std::nullopt;
-    }
-    if (from.empty()) {
-        return static_cast<double>(end->second - run.launchedNs);
-    }
-    const auto start = run.reports.find(from);
-    if (start == run.reports.end()) {
-        return std::nullopt;
-    }
-    return static_cast<double>(end->second - start->second);
+double Span(const Runs& runs, const char* from, const char* to) {
+    return Median(Values(runs, from, to));
 }
 
-std::optional<double> Reported(const Run& run, const std::string& event) {
-    const auto found = run.reports.find(event);
-    if (found == run.reports.end()) {
-        return std::nullopt;
-    }
-    return static_cast<double>(found->second);
+double Value(const Runs& runs, const char* event) {
+    return Median(Values(runs, nullptr, event));
 }
 
-struct Series {
-    std::vector<double> values;
-    void Add(std::optional<double> v) {
-        if (v) {
-            values.push_back(*v);
+// The programs of one round: the bare window four ways (bare_window.cpp),
+// then the game.
+struct Launch {
+    const char* key;
+    bool game;
+    const char* option;
+};
+constexpr Launch kLaunches[] = {{"bare", false, nullptr},
+                                {"text", false, "--text"},
+                                {"faces", false, "--faces"},
+                                {"dialog", false, "--dialog"},
+                                {"game", true, nullptr}};
+
+// Runs every launch in turn, `rounds` times, so all of them meet the same
+// moments of load. False when the game did not start with four players.
+bool Collect(const std::string& bare, const std::string& game, int rounds,
+             std::map<std::string, Runs>& runs) {
+    for (int i = 0; i < rounds; ++i) {
+        for (const Launch& launch : kLaunches) {
+            auto run = LaunchAndTrace(launch.game ? game : bare, launch.option);
+            if (!run) {
+                continue;
+            }
+            const auto players = run->reports.find("players");
+            if (launch.game && (players == run->reports.end() || players->second != 4)) {
+                std::fprintf(stderr, "start-up: the game did not start with four players\n");
+                return false;
+            }
+            runs[launch.key].push_back(std::move(*run));
         }
     }
-    double Median() const { return ::Median(values); }
-};
+    return true;
+}
+
+// The figures beside their floors; a goal is a ratio to the floor or a time.
+std::vector<bench::Figure> FigureTable(std::map<std::string, Runs>& runs) {
+    using Unit = bench::Figure::Unit;
+    const auto figure = [](const char* name, double value, const char* floorName, double floor,
+                           Unit unit, const char* goal = "", int met = -1) {
+        return bench::Figure{name, value, floorName, floor, unit, goal, met};
+    };
+    const char* kDialog = "start-up: launch to player-entry dialog";
+    const char* kGame = "memory: peak resident, game after 8 turns";
+    const char* kBare = "bare window: peak resident";
+    const double dialog = Span(runs["game"], "", "dialog-shown");
+    const double ok = Span(runs["game"], "ok-pressed", "window-shown");
+    const double bareLaunch = Span(runs["bare"], "", "window-shown");
+    const double gameKb = Value(runs["game"], "peak-kb");
+    const double bareKb = Value(runs["bare"], "peak-kb");
+    const double dialogKb = Value(runs["dialog"], "peak-kb");
+    return {
+        figure(kDialog, dialog, "bare window: launch to first paint", bareLaunch, Unit::Nanoseconds,
+               "<= 1.2x floor", dialog <= 1.2 * bareLaunch ? 1 : 0),
+        figure(kDialog, dialog, "bare window with text: launch to first paint",
+               Span(runs["text"], "", "window-shown"), Unit::Nanoseconds),
+        figure("start-up: OK to main window painted", ok, "bare window: show to first paint",
+               Span(runs["bare"], "show-called", "window-shown"), Unit::Nanoseconds, "<= 30 ms",
+               ok <= 30e6 ? 1 : 0),
+        figure(kGame, gameKb, kBare, bareKb, Unit::Kibibytes, "<= 1.15x floor",
+               gameKb <= 1.15 * bareKb ? 1 : 0),
+        figure(kGame, gameKb, "bare window with text: peak resident",
+               Value(runs["text"], "peak-kb"), Unit::Kibibytes),
+        figure(kGame, gameKb, "bare dialog, then window: peak resident", dialogKb, Unit::Kibibytes),
+        figure("memory: peak resident, bare dialog, then window", dialogKb, kBare, bareKb,
+               Unit::Kibibytes),
+        figure("memory: peak resident, bare window, game's faces", Value(runs["faces"], "peak-kb"),
+               kBare, bareKb, Unit::Kibibytes),
+    };
+}
 
 } // namespace
 
@@ -165,101 +251,28 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s BARE_WINDOW TRACED_GAME [RUNS]\n", argv[0]);
         return 2;
     }
-    const std::string bare = argv[1];
-    const std::string game = argv[2];
-    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : kDefaultRuns;
-
-    Series bareLaunch, bareShow, bareKb, textLaunch, textKb, facesKb, dialogKb, dialog, okToPainted,
-        gameKb;
-    // Resident memory by kind at the moment of the peak reading.
-    std::map<std::string, Series> bareKinds, gameKinds;
-    const char* const kinds[] = {"anon-kb", "file-kb", "shmem-kb"};
-    // One of each in turn, so all of them meet the same moments of load.
-    for (int i = 0; i < runs; ++i) {
-        if (const auto run = LaunchAndTrace(bare)) {
-            bareLaunch.Add(Between(*run, "", "window-shown"));
-            bareShow.Add(Between(*run, "show-called", "window-shown"));
-            bareKb.Add(Reported(*run, "peak-kb"));
-            for (const char* kind : kinds) {
-                bareKinds[kind].Add(Reported(*run, kind));
-            }
-        }
-        if (const auto run = LaunchAndTrace(bare, "--text")) {
-            textLaunch.Add(Between(*run, "", "window-shown"));
-            textKb.Add(Reported(*run, "peak-kb"));
-        }
-        if (const auto run = LaunchAndTrace(bare, "--faces")) {
-            facesKb.Add(Reported(*run, "peak-kb"));
-        }
-        if (const auto run = LaunchAndTrace(bare, "--dialog")) {
-            dialogKb.Add(Reported(*run, "peak-kb"));
-        }
-        if (const auto run = LaunchAndTrace(game)) {
-            if (Reported(*run, "players") != 4.0) {
-                std::fprintf(stderr, "start-up: the game did not start with four players\n");
-                return 1;
-            }
-            dialog.Add(Between(*run, "", "dialog-shown"));
-            okToPainted.Add(Between(*run, "ok-pressed", "window-shown"));
-            gameKb.Add(Reported(*run, "peak-kb"));
-            for (const char* kind : kinds) {
-                gameKinds[kind].Add(Reported(*run, kind));
-            }
-        }
+    const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : kDefaultRuns;
+    std::map<std::string, Runs> runs;
+    if (!Collect(argv[1], argv[2], rounds, runs)) {
+        return 1;
     }
-    std::printf("start-up: %d runs each, %zu bare and %zu game runs complete (medians)\n", runs,
-                bareLaunch.values.size(), okToPainted.values.size());
-    if (bareLaunch.values.empty() || dialog.values.empty() || okToPainted.values.empty() ||
-        bareKb.values.empty() || gameKb.values.empty()) {
+    std::printf("start-up: %d runs each, %zu bare and %zu game runs complete (medians)\n", rounds,
+                Values(runs["bare"], "", "window-shown").size(),
+                Values(runs["game"], "ok-pressed", "window-shown").size());
+    if (Values(runs["bare"], "", "window-shown").empty() ||
+        Values(runs["game"], "", "dialog-shown").empty() ||
+        Values(runs["game"], "ok-pressed", "window-shown").empty() ||
+        Values(runs["bare"], nullptr, "peak-kb").empty() ||
+        Values(runs["game"], nullptr, "peak-kb").empty()) {
         std::fprintf(stderr, "start-up: some runs reported nothing\n");
         return 1;
     }
-
-    using Unit = bench::Figure::Unit;
-    std::vector<bench::Figure> table;
-    bench::Figure launch{"start-up: launch to player-entry dialog",
-                         dialog.Median(),
-                         "bare window: launch to first paint",
-                         bareLaunch.Median(),
-                         Unit::Nanoseconds,
-                         "<= 1.2x floor"};
-    launch.met = launch.value <= 1.2 * launch.floor ? 1 : 0;
-    table.push_back(launch);
-    table.push_back({"start-up: launch to player-entry dialog", dialog.Median(),
-                     "bare window with text: launch to first paint", textLaunch.Median(),
-                     Unit::Nanoseconds, ""});
-
-    bench::Figure ok{"start-up: OK to main window painted",
-                     okToPainted.Median(),
-                     "bare window: show to first paint",
-                     bareShow.Median(),
-                     Unit::Nanoseconds,
-                     "<= 30 ms"};
-    ok.met = ok.value <= 30e6 ? 1 : 0;
-    table.push_back(ok);
-
-    bench::Figure memory{"memory: peak resident, game after 8 turns",
-                         gameKb.Median(),
-                         "bare window: peak resident",
-                         bareKb.Median(),
-                         Unit::Kibibytes,
-                         "<= 1.15x floor"};
-    memory.met = memory.value <= 1.15 * memory.floor ? 1 : 0;
-    table.push_back(memory);
-    table.push_back({"memory: peak resident, game after 8 turns", gameKb.Median(),
-                     "bare window with text: peak resident", textKb.Median(), Unit::Kibibytes, ""});
-    table.push_back({"memory: peak resident, game after 8 turns", gameKb.Median(),
-                     "bare dialog, then window: peak resident", dialogKb.Median(), Unit::Kibibytes,
-                     ""});
-    table.push_back({"memory: peak resident, bare dialog, then window", dialogKb.Median(),
-                     "bare window: peak resident", bareKb.Median(), Unit::Kibibytes, ""});
-    table.push_back({"memory: peak resident, bare window, game's faces", facesKb.Median(),
-                     "bare window: peak resident", bareKb.Median(), Unit::Kibibytes, ""});
-    bench::PrintFigureTable(table);
+    bench::PrintFigureTable(FigureTable(runs));
+    // Resident memory by kind at the moment of the peak reading.
     std::printf("\nresident at the peak reading, median KiB (anonymous / file-backed / shared):\n"
                 "  game %.0f / %.0f / %.0f, bare window %.0f / %.0f / %.0f\n",
-                gameKinds["anon-kb"].Median(), gameKinds["file-kb"].Median(),
-                gameKinds["shmem-kb"].Median(), bareKinds["anon-kb"].Median(),
-                bareKinds["file-kb"].Median(), bareKinds["shmem-kb"].Median());
+                Value(runs["game"], "anon-kb"), Value(runs["game"], "file-kb"),
+                Value(runs["game"], "shmem-kb"), Value(runs["bare"], "anon-kb"),
+                Value(runs["bare"], "file-kb"), Value(runs["bare"], "shmem-kb"));
     return 0;
 }

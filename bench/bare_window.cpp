@@ -102,6 +102,21 @@ public:
     }
 };
 
+// Only the window this run shows is built, so the floors hold nothing else.
+std::unique_ptr<QWidget> MakeWindow(bool bText, bool bFaces, bool bDialogFace) {
+    std::unique_ptr<QWidget> pWindow;
+    if (bFaces) {
+        pWindow = std::make_unique<FacesWindow>(bDialogFace);
+    } else if (bText) {
+        pWindow = std::make_unique<TextWindow>();
+    } else {
+        pWindow = std::make_unique<QWidget>();
+    }
+    pWindow->setWindowTitle(QStringLiteral("Bare window"));
+    pWindow->resize(kClientWidth, kClientHeight);
+    return pWindow;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -118,18 +133,8 @@ int main(int argc, char** argv) {
     if (bDialog) {
         dialog = std::make_unique<ControlsDialog>();
     }
-    // Only the window this run shows is built, so the floors hold nothing else.
-    std::unique_ptr<QWidget> pWindow;
-    if (bDialog || bFaces) {
-        pWindow = std::make_unique<FacesWindow>(bFaces);
-    } else if (bText) {
-        pWindow = std::make_unique<TextWindow>();
-    } else {
-        pWindow = std::make_unique<QWidget>();
-    }
+    const std::unique_ptr<QWidget> pWindow = MakeWindow(bText, bDialog || bFaces, bFaces);
     QWidget& window = *pWindow;
-    window.setWindowTitle(QStringLiteral("Bare window"));
-    window.resize(kClientWidth, kClientHeight);
 
     // Owned by the application.
     new bench::StartupTrace([&](QWindow* shown) {
