@@ -10,13 +10,16 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libfontc
 # Qt's Wayland platform plugin: without it the game runs through XWayland on
 # a Wayland desktop instead of natively.
 BUILD_PACKAGES+=(qt6-wayland)
-# Packages needed only by the test suite.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils python3-xlib imagemagick desktop-file-utils appstream dpkg-dev file lintian)
+# Packages needed only by the test suite. Packages are installed without
+# their recommendations, so whatever the suite needs that a package merely
+# recommends is named here: xvfb-run needs xauth.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils python3-xlib imagemagick desktop-file-utils appstream dpkg-dev file lintian)
 # The window tests on Wayland: a headless compositor, its screenshot client,
 # and libweston's headers for the module that gives the compositor a seat.
 TEST_PACKAGES+=(weston libweston-10-dev)
-# The hardening steps: clang with its fuzzer and sanitizer runtimes, and memcheck.
-TEST_PACKAGES+=(clang libclang-rt-14-dev valgrind)
+# The hardening steps: clang and memcheck. Clang's fuzzer and sanitizer
+# runtimes are packaged per clang version; see clang_runtime_package.
+TEST_PACKAGES+=(clang valgrind)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -35,6 +38,20 @@ ensure_packages() {
     echo "Installing: ${missing[*]}"
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Prints the package of the installed clang's fuzzer and sanitizer runtimes,
+# named after clang's major version (Debian 12 has clang 14, later releases a
+# newer one), or nothing where that clang keeps its runtimes in its own
+# packages.
+clang_runtime_package() {
+    local p
+    p="libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+    if ! apt-cache show "$p" >/dev/null 2>&1; then
+        as_root apt-get update -qq
+        apt-cache show "$p" >/dev/null 2>&1 || return 0
+    fi
+    echo "$p"
 }
 
 # configure_and_build BUILD_DIR [cmake options...]
