@@ -20,7 +20,7 @@ run_sanitizer_suite() {
     (
         sanitizer_env
         configure_and_build "$ROOT/build/asan" -DCMAKE_BUILD_TYPE=Debug -DDORVANEX_SANITIZE=ON
-        ctest --test-dir "$ROOT/build/asan" --output-on-failure -j2
+        run_ctest "$ROOT/build/asan"
     )
 }
 
