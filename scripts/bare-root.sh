@@ -104,15 +104,22 @@ in_root() {
 
 # run_in_root ROOT LOG SCRIPT_TEXT: runs it to its end; a failure shows the
 # end of the log.
-run_in_root() {
-    local log=$2
-    in_root "$@"
-    if ! wait "$stage"; then
-        stage=""
-        tail -n 200 "$log" >&2
-        fail "see above, or the whole log in $log"
-    fi
+# end_of_stage LOG [WHY]: waits for the root session to end. A session that
+# failed, or any session when WHY is given, fails the step after the end of
+# its log.
+end_of_stage() {
+    local log=$1 why=${2:-} status=0
+    wait "$stage" || status=$?
     stage=""
+    if [ "$status" -ne 0 ] || [ -n "$why" ]; then
+        tail -n 200 "$log" >&2
+        fail "${why:-it ended with status $status}; the whole log is in $log"
+    fi
+}
+
+run_in_root() {
+    in_root "$@"
+    end_of_stage "$2"
 }
 
 # An X client on the check's private X server.
@@ -150,12 +157,7 @@ wait "$game" || true'
 dialog_shows() {
     local root=$1 log=$2 name=$3 waited=0 win=""
     while [ -z "$win" ]; do
-        if ! kill -0 "$stage" 2>/dev/null; then
-            wait "$stage" || true
-            stage=""
-            tail -n 200 "$log" >&2
-            fail "ended before the dialog '$DIALOG_TITLE' showed; the whole log is in $log"
-        fi
+        kill -0 "$stage" 2>/dev/null || end_of_stage "$log" "it ended before the dialog showed"
         [ "$waited" -lt "$DIALOG_TIMEOUT" ] || fail "no dialog '$DIALOG_TITLE' after $(duration "$waited")"
         sleep 2
         waited=$((waited + 2))
@@ -175,10 +177,5 @@ dialog_shows() {
     sleep 1
     shot "$main" "$name-window"
     touch "$root/tmp/bare-root-seen"
-    if ! wait "$stage"; then
-        stage=""
-        tail -n 100 "$log" >&2
-        fail "the program did not end cleanly; the whole log is in $log"
-    fi
-    stage=""
+    end_of_stage "$log"
 }
