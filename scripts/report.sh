@@ -96,7 +96,7 @@ memcheck_figures() {
 
 bare_root_figures() {
     local log=$1 line
-    line=$(grep -E '^bare root: (passed in|step .* failed)' "$log" 2>/dev/null | tail -n 1)
+    line=$(grep -E '^bare root: (passed in|step .* failed|interrupted in step)' "$log" 2>/dev/null | tail -n 1)
     case $line in
         "bare root: passed in"*) echo "1 0 0 ${line#bare root: }" ;;
         "") echo "0 1 0 failed before it started" ;;
