@@ -14,9 +14,10 @@ BUILD_PACKAGES+=(qt6-wayland)
 # their recommendations, so whatever the suite needs that a package merely
 # recommends is named here: xvfb-run needs xauth.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils python3-xlib imagemagick desktop-file-utils appstream dpkg-dev file lintian)
-# The window tests on Wayland: a headless compositor, its screenshot client,
-# and libweston's headers for the module that gives the compositor a seat.
-TEST_PACKAGES+=(weston libweston-10-dev)
+# The window tests on Wayland: a headless compositor and its screenshot
+# client. libweston's headers, for the module that gives the compositor a
+# seat, are packaged per libweston version; see weston_headers_package.
+TEST_PACKAGES+=(weston)
 # The hardening steps: clang and memcheck. Clang's fuzzer and sanitizer
 # runtimes are packaged per clang version; see clang_runtime_package.
 TEST_PACKAGES+=(clang valgrind)
@@ -52,6 +53,14 @@ clang_runtime_package() {
         apt-cache show "$p" >/dev/null 2>&1 || return 0
     fi
     echo "$p"
+}
+
+# Prints the headers package of the libweston the installed Weston runs on
+# (libweston-10-dev on Debian 12), or nothing when Weston names none.
+weston_headers_package() {
+    local lib
+    lib=$(dpkg-query -W -f='${Depends}' weston 2>/dev/null | grep -o 'libweston-[0-9]*-0' | head -n 1)
+    [ -z "$lib" ] || echo "${lib%-0}-dev"
 }
 
 # configure_and_build BUILD_DIR [cmake options...]
