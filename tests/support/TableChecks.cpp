@@ -14,6 +14,12 @@ std::string DieText(std::size_t i) {
     return "die " + std::to_string(i);
 }
 
+// Right after a repeated five of a kind, read from the scoring state itself
+// rather than from the sheet's own answer, so a fault there shows.
+bool RepeatedFiveKindJustScored() {
+    return IsLastCategoryFiveKind() && GetFiveKindCount() > 1;
+}
+
 int NextOf(const CGameTable& table, int player) {
     const int players = table.GetPlayers();
     return players < 2 ? player : (player + 1) % players;
@@ -60,7 +66,7 @@ bool ClickScores(const CGameTable& table, CPoint point) {
     if (sheet == nullptr) {
         return false;
     }
-    const bool gateOpen = table.GetRolls() > 0 || sheet->InContinuation();
+    const bool gateOpen = table.GetRolls() > 0 || RepeatedFiveKindJustScored();
     return gateOpen && sheet->HitTest(point) != -1;
 }
 
@@ -202,8 +208,7 @@ std::string CheckClick(const CGameTable& table, const Before& before, const Clic
         if (player != before.player && player != NextOf(table, before.player)) {
             return "a scoring click passed the turn to player " + std::to_string(player);
         }
-        if (player == before.player && table.GetPlayers() > 1 &&
-            !table.GetSheet(player)->InContinuation()) {
+        if (player == before.player && table.GetPlayers() > 1 && !RepeatedFiveKindJustScored()) {
             return "the turn stayed without a repeated five of a kind";
         }
         return {};
