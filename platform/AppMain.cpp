@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
     // The program takes no command line: only its own name reaches Qt, so
     // no argument can change how it runs.
     int qtArgc = argc > 0 ? 1 : 0;
+    // The font configuration is read while the display is tried and Qt
+    // connects to it.
+    CFontWarmup fontWarmup;
     // Qt aborts where it can open no display; this says which could not be
     // opened and ends the way any failed start does.
     CDisplayProbe display;
@@ -36,8 +39,6 @@ int main(int argc, char** argv) {
                      display.Failure().c_str());
         return 1;
     }
-    // The font configuration is read while Qt connects to the display.
-    CFontWarmup fontWarmup;
     QApplication app(qtArgc, argv);
     display.Release();
     // Before any font is looked up, which would otherwise read it again.
