@@ -49,7 +49,7 @@ clang_runtime_package() {
     local p
     p="libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
     if ! apt-cache show "$p" >/dev/null 2>&1; then
-        as_root apt-get update -qq
+        as_root apt-get update -qq >&2
         apt-cache show "$p" >/dev/null 2>&1 || return 0
     fi
     echo "$p"
