@@ -105,12 +105,26 @@ case $mode in
 tests)
     step="running the tests on wayland"
     log="$work/tests.log"
-    # In the background, so that a signal to this script is handled at once.
-    setpriv --pdeathsig KILL "$target" "$@" >"$log" 2>&1 &
-    program_pid=$!
-    status=0
-    wait "$program_pid" || status=$?
-    program_pid=""
+    run_tests() {
+        # In the background, so that a signal to this script is handled at once.
+        setpriv --pdeathsig KILL "$target" "$@" >"$log" 2>&1 &
+        program_pid=$!
+        status=0
+        wait "$program_pid" || status=$?
+        program_pid=""
+    }
+    run_tests "$@"
+    # Qt 6.4's Wayland client now and then releases a Wayland object twice
+    # when windows come and go quickly, and libwayland aborts on its own
+    # assertion (seen in about one run of 40 under the sanitizers). That
+    # one failure, inside Qt, gets one more run; any other, or a second one,
+    # fails.
+    if [ "$status" -ne 0 ] && grep -q 'wl_proxy_unref: Assertion' "$log"; then
+        mv "$log" "$work/tests-first.log"
+        echo "note: Qt's Wayland client aborted in libwayland (wl_proxy_unref), running the tests once more;" \
+            "the first log is $work/tests-first.log"
+        run_tests "$@"
+    fi
     grep -E '^\[==========\] .* ran|^\[  (PASSED|SKIPPED|FAILED) ' "$log" || true
     if [ "$status" -ne 0 ]; then
         grep -v 'occurs outside target window' "$log" | tail -n 60
