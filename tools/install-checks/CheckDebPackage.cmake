@@ -5,6 +5,7 @@
 # Run as: cmake -DBUILD_DIR=... -DWORK_DIR=... -DAPP_ID=... -P this file
 
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/TheDeb.cmake)
 
 file(REMOVE_RECURSE ${WORK_DIR})
 execute_process(
@@ -13,17 +14,13 @@ execute_process(
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cpack failed (${rc}):\n${out}")
 endif()
-file(GLOB debs ${WORK_DIR}/*.deb)
-list(LENGTH debs count)
-if(NOT count EQUAL 1)
-  message(FATAL_ERROR "expected one .deb in ${WORK_DIR}, found ${count}")
-endif()
+the_deb(${WORK_DIR} deb)
 
 function(field name out_var)
-  execute_process(COMMAND dpkg-deb -f ${debs} ${name}
+  execute_process(COMMAND dpkg-deb -f ${deb} ${name}
     OUTPUT_VARIABLE value OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "dpkg-deb -f failed on ${debs}")
+    message(FATAL_ERROR "dpkg-deb -f failed on ${deb}")
   endif()
   set(${out_var} "${value}" PARENT_SCOPE)
 endfunction()
@@ -57,7 +54,7 @@ foreach(name fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6)
   endif()
 endforeach()
 
-execute_process(COMMAND dpkg-deb -c ${debs} OUTPUT_VARIABLE listing)
+execute_process(COMMAND dpkg-deb -c ${deb} OUTPUT_VARIABLE listing)
 foreach(path
     ./usr/games/dorvanex
     ./usr/share/applications/${APP_ID}.desktop
@@ -72,6 +69,6 @@ endforeach()
 
 if(failures)
   list(JOIN failures "\n  " text)
-  message(FATAL_ERROR "${debs}:\n  ${text}")
+  message(FATAL_ERROR "${deb}:\n  ${text}")
 endif()
-message(STATUS "package ${debs} depends on: ${depends}")
+message(STATUS "package ${deb} depends on: ${depends}")

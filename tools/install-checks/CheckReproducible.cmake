@@ -5,15 +5,8 @@
 # Run as: cmake -DFIRST=dir -DSECOND=dir -P this file
 
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/TheDeb.cmake)
 
-function(the_deb dir out_var)
-  file(GLOB debs ${dir}/*.deb)
-  list(LENGTH debs count)
-  if(NOT count EQUAL 1)
-    message(FATAL_ERROR "expected one .deb in ${dir}, found ${count}")
-  endif()
-  set(${out_var} ${debs} PARENT_SCOPE)
-endfunction()
 the_deb(${FIRST} first)
 the_deb(${SECOND} second)
 file(SHA256 ${first} first_sum)

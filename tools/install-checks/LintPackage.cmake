@@ -5,18 +5,15 @@
 # Run as: cmake -DPACKAGE_DIR=... -P this file
 
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/TheDeb.cmake)
 
-file(GLOB debs ${PACKAGE_DIR}/*.deb)
-list(LENGTH debs count)
-if(NOT count EQUAL 1)
-  message(FATAL_ERROR "expected one .deb in ${PACKAGE_DIR}, found ${count}")
-endif()
+the_deb(${PACKAGE_DIR} deb)
 execute_process(
   COMMAND lintian --pedantic --display-info --display-experimental
-          --fail-on error,warning,info,pedantic,experimental ${debs}
+          --fail-on error,warning,info,pedantic,experimental ${deb}
   RESULT_VARIABLE rc OUTPUT_VARIABLE tags ERROR_VARIABLE tags)
 if(NOT rc EQUAL 0)
   message("${tags}")
-  message(FATAL_ERROR "lintian on ${debs} failed (${rc})")
+  message(FATAL_ERROR "lintian on ${deb} failed (${rc})")
 endif()
-message(STATUS "lintian: no tag on ${debs}")
+message(STATUS "lintian: no tag on ${deb}")
