@@ -2,9 +2,9 @@
 # hardening that Debian's own packages are built with, and it leaves no path
 # of the machine it was built on inside the program.
 #
-# Debug builds are left alone: _FORTIFY_SOURCE needs optimisation, and a
-# debugger finds the sources by the absolute paths that the prefix maps
-# would remove.
+# Every build is position independent; beyond that, other builds are left
+# alone: _FORTIFY_SOURCE needs optimisation, and a debugger finds the sources
+# by the absolute paths that the prefix maps would remove.
 
 include(CheckPIESupported)
 

@@ -102,8 +102,6 @@ in_root() {
     stage=$!
 }
 
-# run_in_root ROOT LOG SCRIPT_TEXT: runs it to its end; a failure shows the
-# end of the log.
 # end_of_stage LOG [WHY]: waits for the root session to end. A session that
 # failed, or any session when WHY is given, fails the step after the end of
 # its log.
@@ -117,6 +115,8 @@ end_of_stage() {
     fi
 }
 
+# run_in_root ROOT LOG SCRIPT_TEXT: runs it to its end; a failure shows the
+# end of the log.
 run_in_root() {
     in_root "$@"
     end_of_stage "$2"

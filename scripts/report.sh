@@ -3,8 +3,9 @@
 # Sourced by scripts/test after setup.sh.
 
 # Filters CTest's output: one short line a test, without the start lines, the
-# dot leaders and the parameter comments; a test that did not pass is marked and its whole output
-# follows it as CTest prints it. Other repeated lines show once.
+# dot leaders and the parameter comments; a test that did not pass is marked
+# and its whole output follows it as CTest prints it. Other repeated lines
+# show once.
 tidy_ctest() {
     awk '
         /^ *Start +[0-9]+: / { next }
