@@ -13,48 +13,15 @@ set -euo pipefail
 program=${1:?usage: end_to_end.sh PROGRAM WORK_DIR}
 work=${2:?usage: end_to_end.sh PROGRAM WORK_DIR}
 
-if ! command -v Xvfb >/dev/null; then
-    echo "Xvfb is not installed; skipping"
-    exit 77
-fi
-for tool in xdotool xdpyinfo import convert; do
-    command -v "$tool" >/dev/null || { echo "missing: $tool"; exit 1; }
-done
+source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+needs_x_tools xdotool import convert
 # The system's own Python, where the python3-xlib package installs.
 python=/usr/bin/python3
-"$python" -c 'import Xlib' 2>/dev/null || { echo "missing: python3-xlib"; exit 1; }
+"$python" -c 'import Xlib' 2>/dev/null || fail "missing: python3-xlib"
 
 mkdir -p "$work"
 rm -f "$work"/*.png
-
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY=":$display"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-window_named() {
-    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
+start_xserver "$work"
 
 # pixel X Y FILE: the colour as "R,G,B".
 pixel() {

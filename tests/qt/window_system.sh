@@ -17,24 +17,15 @@ set -euo pipefail
 program=${1:?usage: window_system.sh PROGRAM WORK_DIR}
 work=${2:?usage: window_system.sh PROGRAM WORK_DIR}
 
-if ! command -v Xvfb >/dev/null; then
-    echo "Xvfb is not installed; skipping"
-    exit 77
-fi
-for tool in xdotool xdpyinfo; do
-    command -v "$tool" >/dev/null || { echo "missing: $tool"; exit 1; }
-done
+source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+needs_x_tools xdotool
 
 rm -rf "$work"
 mkdir -p "$work/runtime"
 chmod 700 "$work/runtime"
 
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-# A display number no X server here uses, far from those test runs start.
+# A display number no X server here uses, far above the low ones Xvfb picks
+# for test runs.
 unused_display() {
     local n=6000
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
@@ -65,32 +56,7 @@ run_without_display "no Wayland compositor" "\"wayland-0\"" QT_QPA_PLATFORM=wayl
 run_without_display "neither" "\"wayland-0\", nor the X display \":$unused\"" \
     XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$work/runtime" DISPLAY=":$unused"
 
-# The server picks a free display number itself and writes it to fd 3, so
-# test runs side by side never share one.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n 1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_SESSION_TYPE
-for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-
-window_named() {
-    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
-}
+start_xserver "$work"
 
 # ends_with STATUS WHAT: the game ends within 5 s with that status.
 ends_with() {
@@ -121,7 +87,5 @@ ends_with 0 "its main window was destroyed"
 "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
 [ -n "$(window_named "Dorvanex Player Entry")" ] || fail "the dialog did not open"
-kill "$xvfb_pid"
-wait "$xvfb_pid" 2>/dev/null || true
-xvfb_pid=""
+stop_xserver
 ends_with 1 "the X server went away"
