@@ -29,8 +29,9 @@ std::string Env(const char* pszName) {
     return pszValue != nullptr ? pszValue : "";
 }
 
-// The platform names Qt tries, in its order, without their arguments
-// ("xcb:arg" is "xcb"), in lower case as Qt compares them.
+// The platform names Qt tries, in its order, without their arguments, in
+// lower case as Qt compares them. Qt drops empty parts on both separators,
+// so ":xcb:arg" names "xcb" and an entry of colons alone names nothing.
 std::vector<std::string> PlatformsQtTries() {
     std::string list = Env("QT_QPA_PLATFORM");
     if (list.empty()) {
@@ -41,15 +42,14 @@ std::vector<std::string> PlatformsQtTries() {
     std::vector<std::string> names;
     std::istringstream entries(list);
     for (std::string entry; std::getline(entries, entry, ';');) {
-        std::istringstream parts(entry);
-        std::string name;
-        while (std::getline(parts, name, ':') && name.empty()) {
+        const std::size_t begin = entry.find_first_not_of(':');
+        if (begin == std::string::npos) {
+            continue;
         }
+        std::string name = entry.substr(begin, entry.find(':', begin) - begin);
         std::ranges::transform(name, name.begin(),
                                [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (!name.empty()) {
-            names.push_back(name);
-        }
+        names.push_back(name);
     }
     return names;
 }

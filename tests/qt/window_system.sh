@@ -55,6 +55,8 @@ run_without_display "no Wayland compositor" "\"wayland-0\"" QT_QPA_PLATFORM=wayl
     XDG_RUNTIME_DIR="$work/runtime"
 run_without_display "neither" "\"wayland-0\", nor the X display \":$unused\"" \
     XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$work/runtime" DISPLAY=":$unused"
+run_without_display "platforms with arguments" "\"wayland-0\", nor the X display \":$unused\"" \
+    QT_QPA_PLATFORM=":Wayland:arg;xcb" XDG_RUNTIME_DIR="$work/runtime" DISPLAY=":$unused"
 
 start_xserver "$work"
 
