@@ -4,43 +4,13 @@
 # defines say, fail, duration, step_name and the variables these use: work,
 # holder, stage, archives, mirror, suite_sources, SUITE and the titles.
 
-# Prints "URI SUITE COMPONENT..." for every binary source apt is configured
-# with, in both the one-line and the deb822 format.
+# Prints "URI SUITE COMPONENT", a line each, for every binary source apt is
+# configured with, in apt's order and as apt reads them. Without release
+# info, apt lists sources it has not fetched yet too; the URIs lose the
+# trailing slash apt gives them.
 apt_sources() {
-    local f
-    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$f" ] || continue
-        sed 's/#.*//' "$f" | awk '$1 == "deb" {
-            i = 2
-            if ($i ~ /^\[/) { while ($i !~ /\]$/ && i < NF) i++; i++ }
-            line = $i
-            for (j = i + 1; j <= NF; j++) line = line " " $j
-            print line }'
-    done
-    for f in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$f" ] || continue
-        awk '
-            function flush(   u, s, nu, ns, i, k) {
-                if (types ~ /(^| )deb( |$)/ && tolower(enabled) != "no") {
-                    nu = split(uris, u, " "); ns = split(suites, s, " ")
-                    for (i = 1; i <= nu; i++) for (k = 1; k <= ns; k++) print u[i], s[k], comps
-                }
-                types = uris = suites = comps = enabled = ""; field = ""
-            }
-            /^#/ { next }
-            /^[ \t]*$/ { flush(); next }
-            /^[ \t]/ { sub(/^[ \t]+/, ""); value[field] = value[field] " " $0; set(field); next }
-            {
-                field = tolower($0); sub(/:.*/, "", field)
-                v = $0; sub(/^[^:]*:[ \t]*/, "", v); value[field] = v; set(field)
-            }
-            function set(f) {
-                if (f == "types") types = value[f]; else if (f == "uris") uris = value[f]
-                else if (f == "suites") suites = value[f]; else if (f == "components") comps = value[f]
-                else if (f == "enabled") enabled = value[f]
-            }
-            END { flush() }' "$f"
-    done
+    apt-get --no-release-info indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' \
+        'Created-By: Packages' | awk '{ sub(/\/$/, "", $1) } !seen[$0]++'
 }
 
 # Writes the root's apt sources: the configured Debian lines of the suite,
