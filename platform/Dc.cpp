@@ -77,6 +77,9 @@ void CDC::BeginPainter(QPainter& painter) const {
 }
 
 void CDC::RecordRectangle(const RECT& rect) const {
+    if (!m_pHost->IsRecording()) {
+        return;
+    }
     DrawOp op;
     op.kind = DrawOp::Kind::Rectangle;
     op.context = m_context;
