@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(Players, EventStorm, ::testing::Values(1, 2, 3, 4),
 
 // The check used after each burst notices a picture that no longer matches:
 // a change of state without a repaint.
-TEST(PictureAgreementCheck, NoticesAStalePicture) {
+TEST(PictureDisagreementCheck, NoticesAStalePicture) {
     QtMessageGuard guard;
     ResetScoringStateForTesting();
     TestGameFrame* game = MakeGame({{"Ann", "Bob"}});
