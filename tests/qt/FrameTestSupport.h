@@ -76,18 +76,20 @@ inline void ShowAndWait(CWnd& wnd) {
 }
 
 // Presses go through the window system's path, where Qt turns a second
-// press within the double-click interval into a double click.
+// press within the double-click interval into a double click. A point is
+// anything with x and y: the platform's POINT or the game's CPoint.
 inline QWindow* Window(const CWnd& wnd) {
     return wnd.GetWidget()->windowHandle();
 }
 
-inline void Press(CWnd& wnd, Qt::MouseButton button, POINT at,
-                  Qt::KeyboardModifiers keys = Qt::NoModifier) {
+template <class Point>
+void Press(CWnd& wnd, Qt::MouseButton button, Point at,
+           Qt::KeyboardModifiers keys = Qt::NoModifier) {
     QTest::mousePress(Window(wnd), button, keys, QPoint(at.x, at.y));
     QTest::mouseRelease(Window(wnd), button, keys, QPoint(at.x, at.y));
 }
 
-inline void DoubleClick(CWnd& wnd, Qt::MouseButton button, POINT at) {
+template <class Point> void DoubleClick(CWnd& wnd, Qt::MouseButton button, Point at) {
     QTest::mouseDClick(Window(wnd), button, Qt::NoModifier, QPoint(at.x, at.y));
 }
 

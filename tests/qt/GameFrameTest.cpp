@@ -8,6 +8,7 @@
 
 #include "game/Random.h"
 #include "game/Scoring.h"
+#include "tests/support/Table.h"
 #include "ui/GameApp.h"
 
 #include <QCoreApplication>
@@ -25,10 +26,6 @@ using namespace support;
 
 namespace {
 
-POINT Centre(const CRect& r) {
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 class GameFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -44,9 +41,9 @@ protected:
         m_pGame = MakeGame(answer);
         return *m_pGame;
     }
-    void Left(POINT at) { Press(*m_pGame, Qt::LeftButton, at); }
+    void Left(CPoint at) { Press(*m_pGame, Qt::LeftButton, at); }
     void Right() { Press(*m_pGame, Qt::RightButton, POINT{300, 500}); }
-    POINT DieCentre(int i) const { return Centre(m_pGame->GetDie(i).GetRect()); }
+    CPoint DieCentre(int i) const { return Centre(m_pGame->GetDie(i).GetRect()); }
 
     TestGameFrame* m_pGame = nullptr;
 };
@@ -139,14 +136,14 @@ TEST_F(GameFrameTest, PressesMeetADieAtItsEdgesAndBetweenPixels) {
     TestGameFrame& game = Start({{"Ann"}});
     const CRect home = game.GetDie(0).GetRect();
     ASSERT_EQ(home, (CRect{20, 100, 55, 135}));
-    const std::array<std::pair<POINT, bool>, 8> cases{{{{20, 100}, true},
-                                                       {{54, 134}, true},
-                                                       {{19, 117}, false},
-                                                       {{55, 117}, false},
-                                                       {{37, 99}, false},
-                                                       {{37, 135}, false},
-                                                       {{20, 134}, true},
-                                                       {{54, 100}, true}}};
+    const std::array<std::pair<CPoint, bool>, 8> cases{{{{20, 100}, true},
+                                                        {{54, 134}, true},
+                                                        {{19, 117}, false},
+                                                        {{55, 117}, false},
+                                                        {{37, 99}, false},
+                                                        {{37, 135}, false},
+                                                        {{20, 134}, true},
+                                                        {{54, 100}, true}}};
     for (const auto& [at, hits] : cases) {
         SCOPED_TRACE(std::to_string(at.x) + "," + std::to_string(at.y));
         Left(at);
@@ -178,7 +175,7 @@ TEST_F(GameFrameTest, NameBoxPassesTheTurnKeepingRollsAndHeldDice) {
     TestGameFrame& game = Start({{"Ann", "Bob"}});
     Right();
     Left(DieCentre(4));
-    Left(POINT{kNameBox.left + 5, kNameBox.top + 5});
+    Left(CPoint{kNameBox.left + 5, kNameBox.top + 5});
     EXPECT_EQ(game.GetCurPlayer(), 1);
     EXPECT_EQ(game.GetRolls(), 1);
     EXPECT_EQ(game.GetDie(4).GetState(), DIE_HELD);

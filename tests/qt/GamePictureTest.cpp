@@ -10,6 +10,7 @@
 #include "game/Scoring.h"
 #include "platform/Dc.h"
 #include "platform/DrawRecord.h"
+#include "tests/support/Table.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -98,7 +99,7 @@ void RightPress(TestGameFrame& game) {
     Press(game, Qt::RightButton, POINT{300, 520});
 }
 void LeftPress(TestGameFrame& game, const CRect& r) {
-    Press(game, Qt::LeftButton, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    Press(game, Qt::LeftButton, Centre(r));
 }
 void ScoreTurn(TestGameFrame& game, const std::string& faces, int row) {
     RightPress(game);
