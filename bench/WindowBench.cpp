@@ -20,7 +20,6 @@ namespace {
 
 // Each name typed this many times over runs past what a field keeps.
 constexpr int kLongRepeat = 11000;
-constexpr std::size_t kFieldLimit = 32767;
 
 CGameFrame*& Game() {
     static CGameFrame* pFrame = nullptr;
@@ -53,7 +52,7 @@ CGameFrame& SharedGame() {
 }
 
 CGameFrame& LongNamesGame() {
-    return MadeAsAsked(LongGame(), kLongRepeat, kFieldLimit);
+    return MadeAsAsked(LongGame(), kLongRepeat, support::kFieldLimit);
 }
 
 void CloseSharedGame() {

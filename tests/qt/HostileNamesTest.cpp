@@ -12,6 +12,7 @@
 #include "game/Random.h"
 #include "game/Scoring.h"
 #include "platform/DrawRecord.h"
+#include "tests/support/WindowDriver.h"
 #include "ui/Resource.h"
 
 #include <gtest/gtest.h>
@@ -21,9 +22,6 @@
 using namespace support;
 
 namespace {
-
-// The most an edit field keeps unless told otherwise.
-constexpr std::size_t kFieldLimit = 32767;
 
 // Long enough to run far past the window and through any fixed-size buffer
 // a formatter might use.

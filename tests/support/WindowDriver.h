@@ -9,6 +9,7 @@
 
 #include <QTimer>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,6 +21,10 @@ class QLineEdit;
 class QWidget;
 
 namespace support {
+
+// The most characters a name field keeps: the dialog sets no limit of its
+// own, so an edit field's default applies.
+inline constexpr std::size_t kFieldLimit = 32767;
 
 // The control with the id in the dialog, or null.
 QWidget* Control(const CDialog& dlg, int nID);
