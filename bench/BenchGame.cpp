@@ -3,6 +3,7 @@
 #include "bench/GameInput.h"
 #include "bench/PlayerEntryAnswer.h"
 
+#include "platform/Dialog.h"
 #include "tests/support/WindowDriver.h"
 #include "ui/GameApp.h"
 #include "ui/GameFrame.h"
@@ -18,9 +19,14 @@ constexpr int kTurnsBeforeTiming = 4;
 
 CGameFrame* MakeFourPlayerGame(int nRepeat) {
     // The frame's constructor runs the dialog modally; the watcher answers
-    // it from inside that run.
-    const support::DialogWatcher answer(
-        [nRepeat](QWidget* modal, CDialog& /*dlg*/) { AnswerFourPlayers(modal, nRepeat); });
+    // it from inside that run. A dialog it cannot answer is cancelled, so
+    // the game starts with one player and the caller's check reports it
+    // instead of the run waiting for ever.
+    const support::DialogWatcher answer([nRepeat](QWidget* /*modal*/, CDialog& dlg) {
+        if (!AnswerFourPlayers(dlg, nRepeat)) {
+            dlg.EndDialog(IDCANCEL);
+        }
+    });
     auto* frame = new CGameFrame;
     theApp.m_pMainWnd = frame;
     frame->ShowWindow(SW_SHOW);

@@ -12,8 +12,7 @@
 
 namespace bench {
 
-bool AnswerFourPlayers(QWidget* modal, int nRepeat) {
-    const auto* dlg = dynamic_cast<const CDialog*>(CWnd::FromWidget(modal));
+bool AnswerFourPlayers(CDialog& dlg, int nRepeat) {
     std::vector<std::string> names;
     for (const char* name : kPlayerNames) {
         names.emplace_back();
@@ -21,9 +20,10 @@ bool AnswerFourPlayers(QWidget* modal, int nRepeat) {
             names.back() += name;
         }
     }
-    if (dlg == nullptr || !support::TickSlots(*dlg, names)) {
+    if (!support::TickSlots(dlg, names)) {
         return false;
     }
+    QWidget* modal = dlg.GetWidget();
     QWidget* target = modal->focusWidget() != nullptr ? modal->focusWidget() : modal;
     QCoreApplication::postEvent(target,
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));

@@ -11,6 +11,7 @@
 #include "bench/StartupTrace.h"
 
 #include "platform/App.h"
+#include "platform/Dialog.h"
 #include "ui/GameFrame.h"
 
 #include <QApplication>
@@ -44,7 +45,8 @@ void OnShown(QWindow* window) {
     if (window->modality() != Qt::NonModal) {
         bench::Report("dialog-shown", now);
         QTimer::singleShot(kThinkMs, [] {
-            if (!bench::AnswerFourPlayers(QApplication::activeModalWidget())) {
+            auto* dlg = dynamic_cast<CDialog*>(CWnd::FromWidget(QApplication::activeModalWidget()));
+            if (dlg == nullptr || !bench::AnswerFourPlayers(*dlg)) {
                 bench::Report("dialog-unanswered", 0);
             }
         });
