@@ -9,7 +9,7 @@
 // (bare_window.cpp).
 
 #include "bench/Figures.h"
-#include "bench/Probe.h"
+#include "bench/StartupTrace.h"
 
 #include <poll.h>
 #include <signal.h>

@@ -1,7 +1,5 @@
 #include "bench/StartupTrace.h"
 
-#include "bench/Probe.h"
-
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWindow>
@@ -11,10 +9,36 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <string>
 
 namespace bench {
+namespace {
+
+// A field of /proc/self/status in KiB; -1 when unknown.
+long StatusKb(const char* field) {
+    std::ifstream status("/proc/self/status");
+    const std::string wanted = std::string(field) + ":";
+    std::string key;
+    while (status >> key) {
+        if (key == wanted) {
+            long kb = -1;
+            status >> kb;
+            return kb;
+        }
+        status.ignore(1 << 12, '\n');
+    }
+    return -1;
+}
+
+} // namespace
+
+std::int64_t MonotonicNs() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<std::int64_t>(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
+}
 
 void Report(const char* event, std::int64_t value) {
     std::printf("%s %lld\n", event, static_cast<long long>(value));
@@ -22,7 +46,7 @@ void Report(const char* event, std::int64_t value) {
 }
 
 void ReportMemory() {
-    Report("peak-kb", PeakResidentKb());
+    Report("peak-kb", StatusKb("VmHWM"));
     Report("anon-kb", StatusKb("RssAnon"));
     Report("file-kb", StatusKb("RssFile"));
     Report("shmem-kb", StatusKb("RssShmem"));

@@ -15,6 +15,11 @@ class QWindow;
 
 namespace bench {
 
+// CLOCK_MONOTONIC in nanoseconds: the same clock in every process, so a
+// launcher's reading before it starts a program can be set against a
+// reading the program prints.
+std::int64_t MonotonicNs();
+
 // One line for the probe; flushed at once, as the probe reads a pipe.
 void Report(const char* event, std::int64_t value);
 // The peak resident memory ("peak-kb") and what is resident now, by kind:

@@ -7,7 +7,6 @@
 
 #include "bench/GameInput.h"
 #include "bench/PlayerEntryAnswer.h"
-#include "bench/Probe.h"
 #include "bench/StartupTrace.h"
 
 #include "platform/App.h"

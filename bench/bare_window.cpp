@@ -13,7 +13,6 @@
 // three faces the game draws with, the dialog's among them: what any Qt
 // program drawing the game's texts takes, with no controls at all.
 
-#include "bench/Probe.h"
 #include "bench/StartupTrace.h"
 
 #include <QApplication>
