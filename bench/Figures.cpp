@@ -93,7 +93,7 @@ void PrintFigureTable(const std::vector<Figure>& figures) {
         if (f.floor > 0) {
             std::snprintf(ratio, sizeof ratio, "%.2fx", f.value / f.floor);
         }
-        const char* verdict = f.met == 1 ? "met" : f.met == 0 ? "MISSED" : "";
+        const char* verdict = !f.met ? "" : *f.met ? "met" : "MISSED";
         PrintRow(f.name, Format(f.value, f.unit), f.floorName, Format(f.floor, f.unit), ratio,
                  f.goal.empty() ? "-" : f.goal, verdict);
     }
@@ -109,29 +109,20 @@ void PrintFigures(const std::vector<TimedFigure>& figures) {
             std::printf("%s: not measured\n", t.name.c_str());
             continue;
         }
-        const Published pValue = Pooled(value->second);
-        const Published pFloor = Pooled(floor->second);
-        Figure median;
-        median.name = t.name + ", median";
-        median.value = pValue.medianNs;
-        median.floorName = t.floorName + ", median";
-        median.floor = pFloor.medianNs;
+        const Published v = Pooled(value->second);
+        const Published f = Pooled(floor->second);
+        std::string goal;
+        std::optional<bool> met;
         if (t.goalMedianMs > 0) {
-            char goal[32];
-            std::snprintf(goal, sizeof goal, "<= %g ms", t.goalMedianMs);
-            median.goal = goal;
-            median.met = median.value <= t.goalMedianMs * 1e6 ? 1 : 0;
+            char text[32];
+            std::snprintf(text, sizeof text, "<= %g ms", t.goalMedianMs);
+            goal = text;
+            met = v.medianNs <= t.goalMedianMs * 1e6;
         }
-        if (!t.goalNote.empty()) {
-            median.goal = t.goalNote;
-        }
-        Figure p99;
-        p99.name = t.name + ", p99";
-        p99.value = pValue.p99Ns;
-        p99.floorName = t.floorName + ", p99";
-        p99.floor = pFloor.p99Ns;
-        table.push_back(median);
-        table.push_back(p99);
+        const auto unit = Figure::Unit::Nanoseconds;
+        table.push_back({t.name + ", median", v.medianNs, t.floorName + ", median", f.medianNs,
+                         unit, goal, met});
+        table.push_back({t.name + ", p99", v.p99Ns, t.floorName + ", p99", f.p99Ns, unit});
     }
     PrintFigureTable(table);
 }

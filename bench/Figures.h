@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,8 @@ private:
     std::chrono::steady_clock::time_point m_start;
 };
 
-// One line of the table.
+// One line of the table. A braced list may leave out the goal and its
+// verdict.
 struct Figure {
     enum class Unit { Nanoseconds, Kibibytes };
     std::string name;
@@ -57,8 +59,8 @@ struct Figure {
     std::string floorName;
     double floor = 0;
     Unit unit = Unit::Nanoseconds;
-    std::string goal; // e.g. "<= 1 ms"; empty for none
-    int met = -1;     // 1 met, 0 missed, -1 no goal
+    std::string goal{};        // e.g. "<= 1 ms"; empty for none
+    std::optional<bool> met{}; // whether the goal is met; none without a goal
 };
 
 void PrintFigureTable(const std::vector<Figure>& figures);
@@ -70,7 +72,6 @@ struct TimedFigure {
     std::string floorKey;
     std::string floorName;
     double goalMedianMs = 0; // 0: no goal
-    std::string goalNote;    // overrides the printed goal when set
 };
 
 // Prints the table of the published samples; a missing key is reported.

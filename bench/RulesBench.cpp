@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     bench::PrintFigures({
         {"rules: one 4-player game of 13 rounds", "rules: one 4-player game",
-         "rules floor: the same rolls alone", "the same 676 rolls of the engine alone", 0.0, ""},
+         "rules floor: the same rolls alone", "the same 676 rolls of the engine alone"},
     });
     return 0;
 }

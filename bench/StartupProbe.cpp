@@ -211,10 +211,6 @@ bool Collect(const std::string& bare, const std::string& game, int rounds,
 // The figures beside their floors; a goal is a ratio to the floor or a time.
 std::vector<bench::Figure> FigureTable(std::map<std::string, Runs>& runs) {
     using Unit = bench::Figure::Unit;
-    const auto figure = [](const char* name, double value, const char* floorName, double floor,
-                           Unit unit, const char* goal = "", int met = -1) {
-        return bench::Figure{name, value, floorName, floor, unit, goal, met};
-    };
     const char* kDialog = "start-up: launch to player-entry dialog";
     const char* kGame = "memory: peak resident, game after 8 turns";
     const char* kBare = "bare window: peak resident";
@@ -225,22 +221,21 @@ std::vector<bench::Figure> FigureTable(std::map<std::string, Runs>& runs) {
     const double bareKb = Value(runs["bare"], "peak-kb");
     const double dialogKb = Value(runs["dialog"], "peak-kb");
     return {
-        figure(kDialog, dialog, "bare window: launch to first paint", bareLaunch, Unit::Nanoseconds,
-               "<= 1.2x floor", dialog <= 1.2 * bareLaunch ? 1 : 0),
-        figure(kDialog, dialog, "bare window with text: launch to first paint",
-               Span(runs["text"], "", "window-shown"), Unit::Nanoseconds),
-        figure("start-up: OK to main window painted", ok, "bare window: show to first paint",
-               Span(runs["bare"], "show-called", "window-shown"), Unit::Nanoseconds, "<= 30 ms",
-               ok <= 30e6 ? 1 : 0),
-        figure(kGame, gameKb, kBare, bareKb, Unit::Kibibytes, "<= 1.15x floor",
-               gameKb <= 1.15 * bareKb ? 1 : 0),
-        figure(kGame, gameKb, "bare window with text: peak resident",
-               Value(runs["text"], "peak-kb"), Unit::Kibibytes),
-        figure(kGame, gameKb, "bare dialog, then window: peak resident", dialogKb, Unit::Kibibytes),
-        figure("memory: peak resident, bare dialog, then window", dialogKb, kBare, bareKb,
-               Unit::Kibibytes),
-        figure("memory: peak resident, bare window, game's faces", Value(runs["faces"], "peak-kb"),
-               kBare, bareKb, Unit::Kibibytes),
+        {kDialog, dialog, "bare window: launch to first paint", bareLaunch, Unit::Nanoseconds,
+         "<= 1.2x floor", dialog <= 1.2 * bareLaunch},
+        {kDialog, dialog, "bare window with text: launch to first paint",
+         Span(runs["text"], "", "window-shown"), Unit::Nanoseconds},
+        {"start-up: OK to main window painted", ok, "bare window: show to first paint",
+         Span(runs["bare"], "show-called", "window-shown"), Unit::Nanoseconds, "<= 30 ms",
+         ok <= 30e6},
+        {kGame, gameKb, kBare, bareKb, Unit::Kibibytes, "<= 1.15x floor", gameKb <= 1.15 * bareKb},
+        {kGame, gameKb, "bare window with text: peak resident", Value(runs["text"], "peak-kb"),
+         Unit::Kibibytes},
+        {kGame, gameKb, "bare dialog, then window: peak resident", dialogKb, Unit::Kibibytes},
+        {"memory: peak resident, bare dialog, then window", dialogKb, kBare, bareKb,
+         Unit::Kibibytes},
+        {"memory: peak resident, bare window, game's faces", Value(runs["faces"], "peak-kb"), kBare,
+         bareKb, Unit::Kibibytes},
     };
 }
 
