@@ -1,17 +1,12 @@
 // The floor of the start-up figures: a bare Qt window of the game window's
-// client size, with nothing in it. Reports when it is shown and when its
-// first picture is on screen, then its peak resident memory, and quits.
-// With --text it also draws one line of text, so that the fonts are loaded
-// as in any window with words in it: a second floor that separates what
-// text costs from what the game adds.
-// With --dialog it first shows a plain Qt dialog holding the kinds of
-// controls the player-entry dialog holds, closes it once it is on screen,
-// and then shows a window that draws one line in each of the faces the game
-// window draws with: a third floor, what any Qt program with such a dialog
-// and such a window takes before any game code runs.
-// With --faces it shows only a window that draws one line in each of the
-// three faces the game draws with, the dialog's among them: what any Qt
-// program drawing the game's texts takes, with no controls at all.
+// client size. Reports when it is shown and when its first picture is on
+// screen, then its peak resident memory, and quits. Each option makes
+// another floor (bench/README.md says what each one separates):
+//   --text    the window draws one line of text;
+//   --faces   the window draws one line in each of the game's three faces;
+//   --dialog  a plain dialog with the player-entry dialog's kinds of
+//             controls comes first and is destroyed once on screen; then the
+//             window draws one line in each of the game window's two faces.
 
 #include "bench/StartupTrace.h"
 
@@ -25,8 +20,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <cstring>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -41,40 +36,40 @@ QFont DialogFont() {
 constexpr int kClientWidth = 364;
 constexpr int kClientHeight = 551;
 
+QFont Face(const char* family, int pixelSize, bool bBold = false) {
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixelSize);
+    font.setBold(bBold);
+    return font;
+}
+
+// The window with --text, --faces or --dialog: draws the lines of text its
+// option asks for.
 class TextWindow : public QWidget {
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.drawText(QPoint(24, 52), QStringLiteral("Roll 0"));
-    }
-};
-
-// The faces of the game window: a bold sans-serif for the sheet, a large
-// serif for the title; and, when asked, the dialog's face as well.
-class FacesWindow : public QWidget {
 public:
-    explicit FacesWindow(bool bDialogFace) : m_bDialogFace(bDialogFace) {}
+    explicit TextWindow(std::string mode) : m_mode(std::move(mode)) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        QFont sans(QStringLiteral("Liberation Sans"));
-        sans.setPixelSize(14);
-        sans.setBold(true);
-        painter.setFont(sans);
+        if (m_mode == "--text") {
+            painter.drawText(QPoint(24, 52), QStringLiteral("Roll 0"));
+            return;
+        }
+        // The game window's faces: a bold sans-serif for the sheet, a large
+        // serif for the title; with --faces the dialog's face as well.
+        painter.setFont(Face("Liberation Sans", 14, true));
         painter.drawText(QPoint(24, 120), QStringLiteral("Roll 0  Upper Total 63"));
-        QFont serif(QStringLiteral("Liberation Serif"));
-        serif.setPixelSize(34);
-        painter.setFont(serif);
+        painter.setFont(Face("Liberation Serif", 34));
         painter.drawText(QPoint(24, 52), QStringLiteral("Dorvanex"));
-        if (m_bDialogFace) {
+        if (m_mode == "--faces") {
             painter.setFont(DialogFont());
             painter.drawText(QPoint(24, 160), QStringLiteral("At least one player required."));
         }
     }
 
 private:
-    bool m_bDialogFace;
+    std::string m_mode;
 };
 
 // The player-entry dialog's kinds of controls, placed as it places them, in
@@ -101,39 +96,26 @@ public:
     }
 };
 
-// Only the window this run shows is built, so the floors hold nothing else.
-std::unique_ptr<QWidget> MakeWindow(bool bText, bool bFaces, bool bDialogFace) {
-    std::unique_ptr<QWidget> pWindow;
-    if (bFaces) {
-        pWindow = std::make_unique<FacesWindow>(bDialogFace);
-    } else if (bText) {
-        pWindow = std::make_unique<TextWindow>();
-    } else {
-        pWindow = std::make_unique<QWidget>();
-    }
-    pWindow->setWindowTitle(QStringLiteral("Bare window"));
-    pWindow->resize(kClientWidth, kClientHeight);
-    return pWindow;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool bText = argc > 1 && std::strcmp(argv[1], "--text") == 0;
-    const bool bDialog = argc > 1 && std::strcmp(argv[1], "--dialog") == 0;
-    const bool bFaces = argc > 1 && std::strcmp(argv[1], "--faces") == 0;
+    const std::string mode = argc > 1 ? argv[1] : "";
     QApplication app(argc, argv);
-    if (bDialog || bFaces) {
+    if (mode == "--dialog" || mode == "--faces") {
         // Else the edit fields would also load Qt's default face.
         QApplication::setFont(DialogFont());
     }
     // Destroyed once on screen, as the game destroys its dialog.
     std::unique_ptr<ControlsDialog> dialog;
-    if (bDialog) {
+    if (mode == "--dialog") {
         dialog = std::make_unique<ControlsDialog>();
     }
-    const std::unique_ptr<QWidget> pWindow = MakeWindow(bText, bDialog || bFaces, bFaces);
+    // Only the window this run shows is built, so the floors hold nothing else.
+    const std::unique_ptr<QWidget> pWindow =
+        mode.empty() ? std::make_unique<QWidget>() : std::make_unique<TextWindow>(mode);
     QWidget& window = *pWindow;
+    window.setWindowTitle(QStringLiteral("Bare window"));
+    window.resize(kClientWidth, kClientHeight);
 
     // Owned by the application.
     new bench::StartupTrace([&](QWindow* shown) {
