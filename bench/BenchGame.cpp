@@ -1,7 +1,6 @@
 #include "bench/BenchGame.h"
 
 #include "bench/GameInput.h"
-#include "bench/PlayerEntryAnswer.h"
 
 #include "platform/Dialog.h"
 #include "tests/support/WindowDriver.h"

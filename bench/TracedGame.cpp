@@ -6,7 +6,6 @@
 // closes the window. Without the variable it is the plain game.
 
 #include "bench/GameInput.h"
-#include "bench/PlayerEntryAnswer.h"
 #include "bench/StartupTrace.h"
 
 #include "platform/App.h"

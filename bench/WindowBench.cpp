@@ -1,7 +1,7 @@
 #include "bench/WindowBench.h"
 
 #include "bench/BenchGame.h"
-#include "bench/PlayerEntryAnswer.h"
+#include "bench/GameInput.h"
 
 #include "tests/support/WindowDriver.h"
 #include "ui/GameApp.h"
