@@ -54,27 +54,22 @@ void SendRelease(QWidget* widget, Qt::MouseButton button, CPoint at) {
     SendMouse(widget, QEvent::MouseButtonRelease, button, Qt::NoButton, at);
 }
 
-void SendClick(QWidget* widget, Qt::MouseButton button, CPoint at) {
-    SendPress(widget, button, at);
-    SendRelease(widget, button, at);
-}
-
 void DeliverRepaints() {
     QCoreApplication::sendPostedEvents();
 }
 
 void PlayTurn(CGameFrame& frame) {
-    QWidget* widget = frame.GetWidget();
-    SendClick(widget, Qt::RightButton, CPoint{});
-    DeliverRepaints();
-    SendClick(widget, Qt::LeftButton, DieAt(frame, 0));
-    DeliverRepaints();
-    for (int roll = 1; roll < kRollsPerTurn; ++roll) {
-        SendClick(widget, Qt::RightButton, CPoint{});
+    const auto click = [widget = frame.GetWidget()](Qt::MouseButton button, CPoint at) {
+        SendPress(widget, button, at);
+        SendRelease(widget, button, at);
         DeliverRepaints();
+    };
+    click(Qt::RightButton, CPoint{});
+    click(Qt::LeftButton, DieAt(frame, 0));
+    for (int roll = 1; roll < kRollsPerTurn; ++roll) {
+        click(Qt::RightButton, CPoint{});
     }
-    SendClick(widget, Qt::LeftButton, OpenRow(frame));
-    DeliverRepaints();
+    click(Qt::LeftButton, OpenRow(frame));
 }
 
 } // namespace bench

@@ -24,10 +24,9 @@ inline constexpr const char* kPlayerNames[4] = {"Ann", "Bob", "Cyd", "Dee"};
 // pressing nothing, when the dialog lacks the player-entry dialog's controls.
 bool AnswerFourPlayers(CDialog& dlg, int nRepeat = 1);
 
-// A press, a release, or both, of the button at a client point.
+// A press or a release of the button at a client point.
 void SendPress(QWidget* widget, Qt::MouseButton button, CPoint at);
 void SendRelease(QWidget* widget, Qt::MouseButton button, CPoint at);
-void SendClick(QWidget* widget, Qt::MouseButton button, CPoint at);
 // Delivers the repaints waiting in the event queue.
 void DeliverRepaints();
 // One turn of the plan in TurnPlan.h, each press followed by its repaint.
