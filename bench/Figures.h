@@ -21,7 +21,13 @@ namespace bench {
 class Samples {
 public:
     Samples() { m_ns.reserve(1 << 16); }
-    void Add(std::int64_t ns) { m_ns.push_back(ns); }
+    // Runs timed() and keeps the time it took.
+    template <class Timed> void Time(Timed timed) {
+        const auto start = std::chrono::steady_clock::now();
+        timed();
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        m_ns.push_back(std::chrono::duration_cast<std::chrono::nanoseconds>(elapsed).count());
+    }
     // Sets the run's median and p99 as its counters and keeps its samples
     // under key for PrintFigures, which takes the samples of all full runs
     // of a key together. Repetitions interleaved with those of the floor
@@ -31,23 +37,6 @@ public:
 
 private:
     std::vector<std::int64_t> m_ns;
-};
-
-// Times its own lifetime into a Samples.
-class Sample {
-public:
-    explicit Sample(Samples& samples)
-        : m_samples(samples), m_start(std::chrono::steady_clock::now()) {}
-    ~Sample() {
-        const auto elapsed = std::chrono::steady_clock::now() - m_start;
-        m_samples.Add(std::chrono::duration_cast<std::chrono::nanoseconds>(elapsed).count());
-    }
-    Sample(const Sample&) = delete;
-    Sample& operator=(const Sample&) = delete;
-
-private:
-    Samples& m_samples;
-    std::chrono::steady_clock::time_point m_start;
 };
 
 // One line of the table. A braced list may leave out the goal and its

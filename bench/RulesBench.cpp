@@ -50,8 +50,7 @@ void BM_Game(benchmark::State& state) {
     SeedRandom(1);
     bench::Samples samples;
     for (auto _ : state) {
-        const bench::Sample sample(samples);
-        benchmark::DoNotOptimize(PlayGame());
+        samples.Time([] { benchmark::DoNotOptimize(PlayGame()); });
     }
     samples.Publish(state, "rules: one 4-player game");
 }
@@ -60,10 +59,11 @@ void BM_RollsAlone(benchmark::State& state) {
     SeedRandom(1);
     bench::Samples samples;
     for (auto _ : state) {
-        const bench::Sample sample(samples);
-        for (int i = 0; i < kFacesPerGame; ++i) {
-            benchmark::DoNotOptimize(RollFace());
-        }
+        samples.Time([] {
+            for (int i = 0; i < kFacesPerGame; ++i) {
+                benchmark::DoNotOptimize(RollFace());
+            }
+        });
     }
     samples.Publish(state, "rules floor: the same rolls alone");
 }

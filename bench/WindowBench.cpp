@@ -140,7 +140,7 @@ private:
 };
 
 // Runs step(samples) once an iteration; the step times its own timed part
-// into the samples. The run fails unless every step repainted the widget.
+// with samples.Time. The run fails unless every step repainted the widget.
 template <class Step>
 void TimeRepaints(benchmark::State& state, QWidget& widget, const char* key, Step step) {
     const PaintCounter paints(&widget);
@@ -157,8 +157,7 @@ void TimeRepaints(benchmark::State& state, QWidget& widget, const char* key, Ste
 
 void TimeRepaint(benchmark::State& state, QWidget& widget, const char* key) {
     TimeRepaints(state, widget, key, [&widget](bench::Samples& samples) {
-        const bench::Sample sample(samples);
-        widget.repaint();
+        samples.Time([&widget] { widget.repaint(); });
     });
 }
 
@@ -168,11 +167,10 @@ template <class Target>
 void TimeClicks(benchmark::State& state, QWidget& widget, const char* key, Target target) {
     TimeRepaints(state, widget, key, [&](bench::Samples& samples) {
         const CPoint at = target();
-        {
-            const bench::Sample sample(samples);
+        samples.Time([&] {
             bench::SendPress(&widget, Qt::LeftButton, at);
             bench::DeliverRepaints();
-        }
+        });
         bench::SendRelease(&widget, Qt::LeftButton, at);
     });
 }
