@@ -5,9 +5,9 @@
 // mouse presses. A turn is three rolls with die 0 held after the first, then
 // a click on the current player's first open scoring row.
 
-#include "game/Geometry.h"
-
-class CGameTable;
+#include "game/Categories.h"
+#include "game/GameTable.h"
+#include "tests/support/Table.h"
 
 namespace bench {
 
@@ -18,9 +18,23 @@ inline constexpr int kRollsPerTurn = 3;
 inline constexpr int kDiceRolledPerTurn = 5 + 4 + 4;
 
 // The middle of die i where it stands now.
-CPoint DieAt(const CGameTable& table, int i);
+inline CPoint DieAt(const CGameTable& table, int i) {
+    return support::Centre(table.GetDie(i).GetRect());
+}
+
 // The middle of the current player's first open scoring row; the first
 // scoring row when every one is filled.
-CPoint OpenRow(const CGameTable& table);
+inline CPoint OpenRow(const CGameTable& table) {
+    const CScoreSheet* sheet = table.GetSheet(table.GetCurPlayer());
+    if (sheet == nullptr) {
+        return CPoint{};
+    }
+    for (int id = 0; id < NUM_CATEGORIES; ++id) {
+        if (!IsComputedRow(id) && !sheet->GetBox(id).IsFilled()) {
+            return support::Centre(sheet->GetBox(id).GetRect());
+        }
+    }
+    return support::Centre(sheet->GetBox(CAT_ONES).GetRect());
+}
 
 } // namespace bench
