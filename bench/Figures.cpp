@@ -14,11 +14,9 @@ struct Published {
     double p99Ns = 0;
 };
 
-// Every run's sorted samples under its key, in the order the runs were made.
-std::map<std::string, std::vector<std::vector<std::int64_t>>>& Registry() {
-    static std::map<std::string, std::vector<std::vector<std::int64_t>>> registry;
-    return registry;
-}
+// The sorted samples of a key's runs, in the order the runs were made.
+using Runs = std::vector<std::vector<std::int64_t>>;
+std::map<std::string, Runs> g_registry;
 
 // Nearest rank on sorted samples.
 double Percentile(const std::vector<std::int64_t>& sorted, double p) {
@@ -57,7 +55,7 @@ void PrintRow(const std::string& name, const std::string& value, const std::stri
 // The samples of a key's full runs taken together. Google Benchmark sizes a
 // benchmark with shorter runs before its first full one, and every further
 // repetition repeats the full run's count, so the full runs are the longest.
-Published Pooled(const std::vector<std::vector<std::int64_t>>& runs) {
+Published Pooled(const Runs& runs) {
     std::size_t longest = 0;
     for (const auto& run : runs) {
         longest = std::max(longest, run.size());
@@ -81,7 +79,7 @@ void Samples::Publish(benchmark::State& state, const std::string& key) {
     std::sort(m_ns.begin(), m_ns.end());
     state.counters["median_us"] = Percentile(m_ns, 0.5) / 1e3;
     state.counters["p99_us"] = Percentile(m_ns, 0.99) / 1e3;
-    Registry()[key].push_back(std::move(m_ns));
+    g_registry[key].push_back(std::move(m_ns));
     m_ns.clear();
 }
 
@@ -103,9 +101,9 @@ void PrintFigureTable(const std::vector<Figure>& figures) {
 void PrintFigures(const std::vector<TimedFigure>& figures) {
     std::vector<Figure> table;
     for (const TimedFigure& t : figures) {
-        const auto value = Registry().find(t.key);
-        const auto floor = Registry().find(t.floorKey);
-        if (value == Registry().end() || floor == Registry().end()) {
+        const auto value = g_registry.find(t.key);
+        const auto floor = g_registry.find(t.floorKey);
+        if (value == g_registry.end() || floor == g_registry.end()) {
             std::printf("%s: not measured\n", t.name.c_str());
             continue;
         }

@@ -4,9 +4,6 @@
 // process shares. Prints the medians beside their floors.
 //
 // Usage: dorvanex_startup_probe BARE_WINDOW TRACED_GAME [RUNS]
-// The bare window runs four times a round: plain, with a line of text, with
-// a line in each of the game's faces, and after a plain dialog
-// (bare_window.cpp).
 
 #include "bench/Figures.h"
 #include "bench/StartupTrace.h"
