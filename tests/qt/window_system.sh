@@ -60,20 +60,6 @@ run_without_display "platforms with arguments" "\"wayland-0\", nor the X display
 
 start_xserver "$work"
 
-# ends_with STATUS WHAT: the game ends within 5 s with that status.
-ends_with() {
-    for _ in $(seq 50); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game still runs 5 s after $2"
-    local status=0
-    wait "$game_pid" || status=$?
-    game_pid=""
-    [ "$status" -eq "$1" ] || { cat "$work/game.log"; fail "status $status after $2, expected $1"; }
-    echo "ok: status $1 after $2"
-}
-
 WAYLAND_DISPLAY=nothing-here XDG_RUNTIME_DIR="$work/runtime" "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
 dialog=$(window_named "Dorvanex Player Entry")
@@ -84,10 +70,10 @@ main=$(window_named "Dorvanex by Harvelo")
 [ -n "$main" ] || fail "the main window did not open after the dialog was destroyed"
 echo "ok: the game started after the dialog was destroyed"
 xdotool windowclose "$main"
-ends_with 0 "its main window was destroyed"
+ends_with 0 5 "$work/game.log" "its main window was destroyed"
 
 "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
 [ -n "$(window_named "Dorvanex Player Entry")" ] || fail "the dialog did not open"
 stop_xserver
-ends_with 1 "the X server went away"
+ends_with 1 5 "$work/game.log" "the X server went away"

@@ -10,6 +10,10 @@
 #   stop_xserver           ends the server now.
 #   window_named TITLE     the visible window with exactly that title, waited
 #                          for up to 20 s; empty when there is none.
+#   ends_with STATUS SECONDS LOG WHAT
+#                          the program whose pid is in game_pid ends within
+#                          SECONDS with that status after WHAT; else its LOG
+#                          is shown and the test fails.
 #   fail TEXT...           says why the test failed and exits 1.
 
 fail() {
@@ -71,4 +75,17 @@ start_xserver() {
 
 window_named() {
     timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
+}
+
+ends_with() {
+    local expected=$1 seconds=$2 log=$3 what=$4 status=0
+    for _ in $(seq $((seconds * 10))); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game still runs $seconds s after $what"
+    wait "$game_pid" || status=$?
+    game_pid=""
+    [ "$status" -eq "$expected" ] || { cat "$log"; fail "status $status after $what, expected $expected"; }
+    echo "ok: status $expected after $what"
 }
