@@ -15,6 +15,7 @@
 #include "game/GameTable.h"
 #include "game/Random.h"
 #include "game/Scoring.h"
+#include "tests/support/Table.h"
 #include "tests/support/TableChecks.h"
 
 #include <array>
@@ -24,10 +25,6 @@
 #include <string>
 
 namespace {
-
-// The window's outer size: it covers the whole client area and a little more.
-constexpr int kWindowWidth = 380;
-constexpr int kWindowHeight = 590;
 
 enum Event : int {
     kRoll = 0,    // right press; the point is ignored by the game
@@ -102,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case kClickWindow: {
-            const int x = in.U16() % kWindowWidth;
-            point = {x, in.U16() % kWindowHeight};
+            const int x = in.U16() % support::kWindowArea.right;
+            point = {x, in.U16() % support::kWindowArea.bottom};
             break;
         }
         case kClickDie:

@@ -3,6 +3,7 @@
 #include "TestTable.h"
 
 #include "game/Categories.h"
+#include "tests/support/Table.h"
 #include "tests/support/TableChecks.h"
 
 #include <array>
@@ -12,14 +13,13 @@
 using support::Before;
 using support::CheckInvariants;
 using support::ClickScores;
+using support::kWindowArea;
 using support::TakeBefore;
 
 namespace {
 
 constexpr int kSequences = 10000;
 constexpr int kEventsPerSequence = 40;
-// The window's outer size: it covers the whole client area and a little more.
-constexpr CRect kWindowArea{0, 0, 380, 590};
 
 CPoint PointIn(const CRect& r, std::mt19937& rng) {
     std::uniform_int_distribution<int> x(r.left, r.right - 1);

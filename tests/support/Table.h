@@ -30,6 +30,10 @@ inline std::array<CDie, NUM_DICE> DiceFromText(const std::string& faces) {
     return dice;
 }
 
+// The main window's outer size: random clicks in it reach the whole client
+// area and a little more.
+inline constexpr CRect kWindowArea{0, 0, 380, 590};
+
 inline CPoint Centre(const CRect& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
