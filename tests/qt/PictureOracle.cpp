@@ -158,12 +158,12 @@ std::string PictureDisagreement(const std::vector<DrawOp>& ops, const CGameFrame
     }
     const std::size_t textOps = CountOf(ops, DrawOp::Kind::Text);
     const std::size_t rectOps = CountOf(ops, DrawOp::Kind::Rectangle);
-    if (textOps != CountOf(expected, DrawOp::Kind::Text) ||
-        rectOps != CountOf(expected, DrawOp::Kind::Rectangle)) {
+    const std::size_t wantTexts = CountOf(expected, DrawOp::Kind::Text);
+    const std::size_t wantRects = CountOf(expected, DrawOp::Kind::Rectangle);
+    if (textOps != wantTexts || rectOps != wantRects) {
         std::ostringstream out;
-        out << textOps << " texts and " << rectOps << " rectangles drawn, "
-            << CountOf(expected, DrawOp::Kind::Text) << " and "
-            << CountOf(expected, DrawOp::Kind::Rectangle) << " expected";
+        out << textOps << " texts and " << rectOps << " rectangles drawn, " << wantTexts << " and "
+            << wantRects << " expected";
         return out.str();
     }
 
