@@ -121,9 +121,10 @@ done
 kill "$game"
 wait "$game" || true'
 
-# dialog_shows ROOT LOG: waits, while the stage runs, for the player-entry
+# dialog_shows ROOT LOG NAME: waits, while the stage runs, for the player-entry
 # dialog; closes it with Escape, which starts a one-player game, waits for
-# the main window, then ends the program and the stage.
+# the main window, then ends the program and the stage. NAME begins the
+# names of its screenshots.
 dialog_shows() {
     local root=$1 log=$2 name=$3 waited=0 win=""
     while [ -z "$win" ]; do

@@ -109,18 +109,18 @@ bare_root_figures() {
 # them first, so that the summary names those a failure kept from running.
 STAGE_LABELS=()
 STAGE_RESULTS=()
-CURRENT_STAGE=""
+CURRENT_STAGE=()
 
 # stage FIGURES LOG COMMAND...: runs the next stage's command; a failure ends
 # the test command, whose summary then shows this stage as failed.
 stage() {
     local figures=$1 log=$2
     shift 2
-    CURRENT_STAGE="$figures $log"
+    CURRENT_STAGE=("$figures" "$log")
     rm -f "$log"
     "$@"
     STAGE_RESULTS+=("$($figures "$log")")
-    CURRENT_STAGE=""
+    CURRENT_STAGE=()
 }
 
 # Prints the summary of the stages that ran; set as the EXIT trap, so a
@@ -129,8 +129,8 @@ print_summary() {
     local status=$? i result passed failed skipped detail
     local total_passed=0 total_failed=0 total_skipped=0
     trap - EXIT
-    if [ -n "$CURRENT_STAGE" ]; then
-        result=$($CURRENT_STAGE)
+    if [ "${#CURRENT_STAGE[@]}" -gt 0 ]; then
+        result=$("${CURRENT_STAGE[@]}")
         # A stage that stopped the command has failed, whatever its log says.
         read -r passed failed skipped detail <<<"$result"
         [ "$failed" -gt 0 ] || result="$passed 1 $skipped $detail; its command failed"
