@@ -8,6 +8,7 @@
 #include "game/GameTable.h"
 #include "game/Random.h"
 #include "game/Scoring.h"
+#include "tests/support/Table.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,7 +29,7 @@ protected:
 
 // One game; returns the grand totals' sum so the work cannot be dropped.
 int PlayGame() {
-    ResetScoringStateForTesting();
+    support::ResetScoringState();
     SimulatedTable table;
     table.StartGame(kPlayers, {"Ann", "Bob", "Cyd", "Dee"});
     for (int turn = 0; turn < kTurns; ++turn) {

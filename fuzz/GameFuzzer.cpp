@@ -42,7 +42,9 @@ class FuzzTable : public CGameTable {
 public:
     int invalidations = 0;
 
-    void ForceFace(int die, int face) { m_dice[static_cast<std::size_t>(die)].SetValue(face); }
+    void ForceFace(int die, int face) {
+        support::SetFace(m_dice[static_cast<std::size_t>(die)], face);
+    }
 
 protected:
     void Invalidate() override { ++invalidations; }
@@ -61,7 +63,7 @@ CPoint Inside(const CRect& r, ByteReader& in) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ByteReader in(data, size);
-    ResetScoringStateForTesting();
+    support::ResetScoringState();
 
     const int count = in.Below(8) - 1;
     SeedRandom(in.U32());

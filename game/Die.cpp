@@ -44,9 +44,3 @@ void CDie::EndTurn() {
         m_nState = DIE_FRESH;
     }
 }
-
-void CDie::SetValue(int value) {
-    if (value >= 1 && value <= 6) {
-        m_nValue = value;
-    }
-}

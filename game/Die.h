@@ -35,8 +35,6 @@ public:
     void EndTurn();
 
     int GetValue() const { return m_nValue; }
-    // Forces a face; values outside 1..6 are ignored so a die always shows a face.
-    void SetValue(int value);
     int GetState() const { return m_nState; }
     void SetState(int state) { m_nState = state; }
     const CRect& GetRect() const { return m_rect; }

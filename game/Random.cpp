@@ -1,13 +1,11 @@
 #include "game/Random.h"
 
-#include <chrono>
 #include <random>
 
 namespace {
 
 std::mt19937& Engine() {
-    static std::mt19937 engine{static_cast<std::mt19937::result_type>(
-        std::chrono::system_clock::now().time_since_epoch().count())};
+    static std::mt19937 engine;
     return engine;
 }
 

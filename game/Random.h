@@ -1,10 +1,10 @@
 #pragma once
 
-// The one pseudo-random engine of the program. It seeds itself from the clock
-// on first use; tests reseed it to make a run repeatable.
+// The one pseudo-random engine of the program. It starts from a fixed seed;
+// the program seeds it from the clock at start-up.
 
 // A die face, uniform over 1..6.
 int RollFace();
 
-// Restarts the engine from a fixed seed.
+// Restarts the engine from the seed.
 void SeedRandom(unsigned seed);

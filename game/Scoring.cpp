@@ -8,13 +8,11 @@
 #include <array>
 #include <limits>
 
-namespace {
-
-constexpr int kNumFaces = 6;
-
-std::array<int, kNumFaces> g_nFaceCount{};
+std::array<int, NUM_FACES> g_nFaceCount{};
 int g_nLastCategory = LAST_CATEGORY_NONE;
 int g_nFiveKindCount = 0;
+
+namespace {
 
 constexpr int kFullHouseScore = 25;
 constexpr int kSmallStraightScore = 30;
@@ -24,7 +22,7 @@ constexpr int kFiveKindRepeatBonus = 100;
 
 // Dice showing the face (1..6) in the running attempt.
 int DiceShowing(int face) {
-    return g_nFaceCount[static_cast<std::size_t>(face - 1)];
+    return GetFaceCount(face - 1);
 }
 
 bool Shows(int face) {
@@ -75,7 +73,7 @@ int SumOfFaces(Dice dice) {
 
 int WeightedCountSum() {
     int sum = 0;
-    for (int face = 1; face <= kNumFaces; ++face) {
+    for (int face = 1; face <= NUM_FACES; ++face) {
         sum += face * DiceShowing(face);
     }
     return sum;
@@ -88,13 +86,13 @@ void ResetFaceCounts() {
 }
 
 void CountFace(int k) {
-    if (k >= 0 && k < kNumFaces) {
+    if (k >= 0 && k < NUM_FACES) {
         ++g_nFaceCount[static_cast<std::size_t>(k)];
     }
 }
 
 int GetFaceCount(int k) {
-    if (k < 0 || k >= kNumFaces) {
+    if (k < 0 || k >= NUM_FACES) {
         return 0;
     }
     return g_nFaceCount[static_cast<std::size_t>(k)];
@@ -104,18 +102,8 @@ bool IsLastCategoryFiveKind() {
     return g_nLastCategory == CAT_FIVE_KIND;
 }
 
-int GetLastCategory() {
-    return g_nLastCategory;
-}
-
 int GetFiveKindCount() {
     return g_nFiveKindCount;
-}
-
-void ResetScoringStateForTesting() {
-    ResetFaceCounts();
-    g_nLastCategory = LAST_CATEGORY_NONE;
-    g_nFiveKindCount = 0;
 }
 
 void CScoreBox::Score(Dice dice) {

@@ -1,7 +1,6 @@
 #include "platform/App.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QThread>
 
 namespace {
@@ -22,10 +21,6 @@ CWinApp::~CWinApp() {
     if (TheApp() == this) {
         TheApp() = nullptr;
     }
-}
-
-BOOL CWinApp::InitInstance() {
-    return TRUE;
 }
 
 int CWinApp::Run() {

@@ -2,10 +2,11 @@
 
 // CWinApp: the one application object. The program defines it as a global,
 // so it exists before the entry point runs; its constructor touches no Qt.
-// The layer's entry point creates the Qt application, calls InitInstance(),
-// then runs the message loop until the main window is destroyed.
+// The layer's entry point (Main.cpp) creates the Qt application, calls
+// InitInstance(), then runs the message loop until the main window is
+// destroyed.
 
-#include "platform/WinTypes.h"
+#include "platform/Types.h"
 
 class CWnd;
 
@@ -18,10 +19,10 @@ public:
 
     // Start-up, once the Qt application exists. FALSE ends the program
     // without running the message loop.
-    virtual BOOL InitInstance();
+    virtual BOOL InitInstance() { return TRUE; }
     // Runs the message loop until the main window is destroyed; returns the
     // exit code. Returns at once when there is no main window.
-    virtual int Run();
+    int Run();
 
     // Names the program to the desktop, which finds its menu entry and icon
     // by this name (the installed desktop file's, without ".desktop").

@@ -1,36 +1,103 @@
 #include "platform/Dc.h"
 
-#include "platform/FrameHost.h"
 #include "platform/Wnd.h"
 
+#include <QColor>
+#include <QFont>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QString>
 #include <QTransform>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
+#include <limits>
 
 namespace {
+
+constexpr int kDefaultDpi = 96;
+constexpr int kTenthsPerInch = 720;
+
+// The system font: an em of 14 pixels in Liberation Sans at 96 dpi.
+constexpr const char* kSystemFace = "Liberation Sans";
+constexpr int kSystemEmAt96Dpi = 14;
 
 // The one pen of every context.
 constexpr COLORREF kPenColor = RGB(0, 0, 0);
 
+// A screen that reports no sensible resolution counts as 96 dpi.
+int ScreenDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int dpi = screen != nullptr ? static_cast<int>(screen->logicalDotsPerInchY()) : 0;
+    return dpi > 0 ? dpi : kDefaultDpi;
+}
+
 } // namespace
 
-CDC::CDC(CWnd* pWnd, DrawContext context)
-    : m_pHost(pWnd != nullptr ? dynamic_cast<CFrameHost*>(pWnd->GetWidget()) : nullptr),
-      m_context(context), m_pFont(static_cast<CFont*>(GetStockObject(SYSTEM_FONT))),
+QColor ToQColor(COLORREF c) {
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+BOOL CFont::CreatePointFont(int nPointSize, const std::string& faceName) {
+    if (faceName.empty() || nPointSize < 1) {
+        return FALSE;
+    }
+    m_strFace = faceName;
+    // In 64 bits, so that no size overflows on the way.
+    const long long pixels = static_cast<long long>(ScreenDpi()) * nPointSize / kTenthsPerInch;
+    m_nPixelHeight = static_cast<int>(std::min<long long>(pixels, std::numeric_limits<int>::max()));
+    m_bBold = false;
+    return m_nPixelHeight > 0 ? TRUE : FALSE;
+}
+
+BOOL CFont::DeleteObject() {
+    if (m_nPixelHeight == 0) {
+        return FALSE;
+    }
+    m_strFace.clear();
+    m_nPixelHeight = 0;
+    return TRUE;
+}
+
+QFont CFont::ToQFont() const {
+    if (m_nPixelHeight == 0) {
+        return static_cast<CFont*>(GetStockObject(SYSTEM_FONT))->ToQFont();
+    }
+    QFont font(QString::fromStdString(m_strFace));
+    font.setPixelSize(m_nPixelHeight);
+    font.setBold(m_bBold);
+    return font;
+}
+
+CGdiObject* GetStockObject(int nIndex) {
+    switch (nIndex) {
+    case WHITE_BRUSH: {
+        static CBrush white(RGB(255, 255, 255));
+        return &white;
+    }
+    case HOLLOW_BRUSH: {
+        static CBrush hollow;
+        return &hollow;
+    }
+    case SYSTEM_FONT: {
+        // At least one pixel even on a screen of a few dpi: text drawn with a
+        // font that is not created falls back to this one, which must be.
+        static CFont system(kSystemFace, std::max(1, kSystemEmAt96Dpi * ScreenDpi() / kDefaultDpi),
+                            true);
+        return &system;
+    }
+    default:
+        return nullptr;
+    }
+}
+
+CDC::CDC(CWnd* pWnd, bool bClipToPaint)
+    : m_pFrame(dynamic_cast<CFrameWnd*>(pWnd)), m_bClipToPaint(bClipToPaint),
+      m_pFont(static_cast<CFont*>(GetStockObject(SYSTEM_FONT))),
       m_pBrush(static_cast<CBrush*>(GetStockObject(WHITE_BRUSH))) {
-}
-
-COLORREF CDC::SetTextColor(COLORREF crColor) {
-    return std::exchange(m_crText, crColor);
-}
-
-COLORREF CDC::SetBkColor(COLORREF crColor) {
-    return std::exchange(m_crBk, crColor);
 }
 
 int CDC::SetBkMode(int nBkMode) {
@@ -41,17 +108,11 @@ int CDC::SetBkMode(int nBkMode) {
 }
 
 CFont* CDC::SelectObject(CFont* pFont) {
-    if (pFont == nullptr) {
-        return nullptr;
-    }
-    return std::exchange(m_pFont, pFont);
+    return pFont != nullptr ? std::exchange(m_pFont, pFont) : nullptr;
 }
 
 CBrush* CDC::SelectObject(CBrush* pBrush) {
-    if (pBrush == nullptr) {
-        return nullptr;
-    }
-    return std::exchange(m_pBrush, pBrush);
+    return pBrush != nullptr ? std::exchange(m_pBrush, pBrush) : nullptr;
 }
 
 CGdiObject* CDC::SelectStockObject(int nIndex) {
@@ -65,66 +126,31 @@ CGdiObject* CDC::SelectStockObject(int nIndex) {
     return nullptr;
 }
 
-bool CDC::CanDraw() const {
-    return m_pHost != nullptr && m_pHost->IsPainting();
-}
-
-void CDC::BeginPainter(QPainter& painter) const {
-    painter.begin(m_pHost);
-    if (m_context == DrawContext::Paint) {
-        painter.setClipRegion(m_pHost->PaintRegion());
+bool CDC::BeginPainter(QPainter& painter) const {
+    if (m_pFrame == nullptr || m_pFrame->m_rgnPaint.isEmpty()) {
+        return false;
     }
-}
-
-void CDC::RecordRectangle(const RECT& rect) const {
-    if (!m_pHost->IsRecording()) {
-        return;
+    painter.begin(m_pFrame->GetWidget());
+    if (m_bClipToPaint) {
+        painter.setClipRegion(m_pFrame->m_rgnPaint);
     }
-    DrawOp op;
-    op.kind = DrawOp::Kind::Rectangle;
-    op.context = m_context;
-    op.rect = rect;
-    op.color = m_pBrush->GetColor();
-    op.hollowBrush = m_pBrush->IsHollow();
-    m_pHost->Record(std::move(op));
-}
-
-void CDC::RecordText(const RECT& cells, const std::string& text) const {
-    if (!m_pHost->IsRecording()) {
-        return;
-    }
-    const CFont* pShown =
-        m_pFont->IsCreated() ? m_pFont : static_cast<const CFont*>(GetStockObject(SYSTEM_FONT));
-    DrawOp op;
-    op.kind = DrawOp::Kind::Text;
-    op.context = m_context;
-    op.rect = cells;
-    op.text = text;
-    op.fontFace = pShown->GetFaceName();
-    op.fontHeight = pShown->GetPixelHeight();
-    op.fontBold = pShown->IsBold();
-    op.textColor = m_crText;
-    op.bkColor = m_crBk;
-    op.bkMode = m_nBkMode;
-    m_pHost->Record(std::move(op));
+    return true;
 }
 
 BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
-    if (!CanDraw()) {
+    QPainter painter;
+    if (!BeginPainter(painter)) {
         return FALSE;
     }
-    RecordRectangle(RECT{left, top, right, bottom});
     if (right <= left || bottom <= top) {
         return TRUE;
     }
-    QPainter painter;
-    BeginPainter(painter);
     // Drawn on whole device pixels: each edge goes to the nearest device
     // pixel and the pen is as wide as one pixel rounds to, so at a scale
     // such as 1.5 all four sides come out equally wide and the fill meets
     // them with no gap and no overlap. A shape keeps at least one device
     // pixel however small the scale.
-    const qreal ratio = m_pHost->devicePixelRatioF();
+    const qreal ratio = m_pFrame->GetWidget()->devicePixelRatioF();
     const auto device = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
     const int x = device(left);
     const int y = device(top);
@@ -134,9 +160,9 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
     const int penX = std::min(pen, cx);
     const int penY = std::min(pen, cy);
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-    if (!m_pBrush->IsHollow() && cx > 2 * pen && cy > 2 * pen) {
+    if (!m_pBrush->m_bHollow && cx > 2 * pen && cy > 2 * pen) {
         painter.fillRect(x + pen, y + pen, cx - 2 * pen, cy - 2 * pen,
-                         ToQColor(m_pBrush->GetColor()));
+                         ToQColor(m_pBrush->m_crColor));
     }
     const QColor penColor = ToQColor(kPenColor);
     painter.fillRect(x, y, cx, penY, penColor);
@@ -147,23 +173,18 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
 }
 
 BOOL CDC::TextOut(int x, int y, const std::string& text) {
-    if (!CanDraw()) {
+    QPainter painter;
+    if (!BeginPainter(painter)) {
         return FALSE;
     }
     const QFont font = m_pFont->ToQFont();
     const QFontMetrics metrics(font);
     const QString string = QString::fromStdString(text);
     // The cells' width costs a second shaping of the text, so it is worked
-    // out only where something needs it: an opaque background or a record.
-    const bool bNeedCells = m_nBkMode == OPAQUE || m_pHost->IsRecording();
-    const QRect cells(x, y, bNeedCells ? metrics.horizontalAdvance(string) : 0, metrics.height());
-
-    RecordText(RECT{x, y, x + cells.width(), y + cells.height()}, text);
-
-    QPainter painter;
-    BeginPainter(painter);
+    // out only for an opaque background.
     if (m_nBkMode == OPAQUE) {
-        painter.fillRect(cells, ToQColor(m_crBk));
+        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()),
+                         ToQColor(m_crBk));
     }
     painter.setFont(font);
     painter.setPen(ToQColor(m_crText));
@@ -171,11 +192,8 @@ BOOL CDC::TextOut(int x, int y, const std::string& text) {
     return TRUE;
 }
 
-CPaintDC::CPaintDC(CWnd* pWnd) : CDC(pWnd, DrawContext::Paint) {
-    if (m_pHost != nullptr) {
-        m_pHost->BeginPaint();
+CPaintDC::CPaintDC(CWnd* pWnd) : CDC(pWnd, true) {
+    if (m_pFrame != nullptr) {
+        m_pFrame->BeginPaint();
     }
-}
-
-CClientDC::CClientDC(CWnd* pWnd) : CDC(pWnd, DrawContext::Window) {
 }

@@ -1,14 +1,195 @@
 #include "platform/Wnd.h"
 
+#include "platform/App.h"
+#include "platform/Dc.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QCloseEvent>
+#include <QColor>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPaintEngine>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <cmath>
 
 namespace {
 
 // The dynamic property through which a widget finds the window it belongs to.
 constexpr const char* kOwnerProperty = "dorvanexWnd";
 
+// Where the window system does not report its frame, a frame of this size is
+// assumed around the client area.
+constexpr int kBorder = 8;
+constexpr int kCaption = 31;
+
+// The standard application icon: a plain window glyph, drawn here rather
+// than looked up in the desktop's icon theme, which would cost a search of
+// the theme folders on disk before the first window could open.
+constexpr int kIconSize = 32;
+constexpr int kIconMargin = 3;
+constexpr int kIconCaptionHeight = 6;
+
+QIcon StandardIcon() {
+    QPixmap glyph(kIconSize, kIconSize);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    const QRect window(kIconMargin, kIconMargin, kIconSize - 2 * kIconMargin,
+                       kIconSize - 2 * kIconMargin);
+    painter.fillRect(window, QColor(64, 64, 64));
+    painter.fillRect(window.adjusted(1, 1, -1, -1), Qt::white);
+    painter.fillRect(
+        QRect(window.left() + 1, window.top() + 1, window.width() - 2, kIconCaptionHeight),
+        QColor(40, 90, 200));
+    painter.end();
+    return QIcon(glyph);
+}
+
+// Another X client may destroy any window, ours included. A top-level window
+// of the layer destroyed that way counts as closed from then on: its
+// OnWindowLost() runs once control is back in the event loop. The layer
+// destroys its own windows only after the window has let go of its widget,
+// so a widget that still has its window was destroyed by someone else.
+class LostWindowWatch : public QAbstractNativeEventFilter {
+public:
+    LostWindowWatch() { QCoreApplication::instance()->installNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t" ||
+            (static_cast<const xcb_generic_event_t*>(message)->response_type & ~0x80) !=
+                XCB_DESTROY_NOTIFY) {
+            return false;
+        }
+        const xcb_window_t id = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
+        const QWidget* widget = QWidget::find(id);
+        if (widget != nullptr && widget->isWindow() && CWnd::FromWidget(widget) != nullptr) {
+            // Once Qt is done with the event, as the window's handling may
+            // delete the widget.
+            QTimer::singleShot(0, [id] {
+                if (CWnd* wnd = CWnd::FromWidget(QWidget::find(id))) {
+                    wnd->OnWindowLost();
+                }
+            });
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+// The Qt widget behind a frame window. Once the window has let go of it, it
+// only waits to be deleted: events still reaching it find no window.
+class CFrameHost : public QWidget {
+public:
+    explicit CFrameHost(QSize outerSize) : m_outerSize(outerSize) {
+        // Every repaint erases what it covers, so Qt need not clear behind it.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    bool event(QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+            FitOuterSize();
+            break;
+        default:
+            break;
+        }
+        return QWidget::event(event);
+    }
+
+    // Qt clips every painter on the window to the area being repainted. Paint
+    // contexts clip themselves to it; window contexts may draw anywhere, so
+    // the surface's own clip is lifted while the window paints and put back
+    // after. A repaint that began no paint context still erases its area.
+    void paintEvent(QPaintEvent* event) override {
+        QPaintEngine* engine = QPainter(this).paintEngine();
+        CFrameWnd* pFrame = Frame();
+        if (engine == nullptr || pFrame == nullptr) {
+            return;
+        }
+        const QRegion surfaceClip = engine->systemClip();
+        engine->setSystemClip(QRegion());
+        pFrame->m_rgnPaint = event->region();
+        pFrame->m_bErased = false;
+        pFrame->SendMessage(WM_PAINT);
+        // The handler may have destroyed the window.
+        if (Frame() == pFrame) {
+            pFrame->BeginPaint();
+            pFrame->m_rgnPaint = QRegion();
+        }
+        engine->setSystemClip(surfaceClip);
+    }
+
+    void mousePressEvent(QMouseEvent* event) override { SendMouseMessage(event, false); }
+    // A second press within the double-click interval.
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        const CFrameWnd* pFrame = Frame();
+        SendMouseMessage(event, pFrame != nullptr && (pFrame->m_class.style & CS_DBLCLKS) != 0);
+    }
+
+    // Closing is the window's decision: WM_CLOSE, whose default handling
+    // destroys the window.
+    void closeEvent(QCloseEvent* event) override {
+        if (CFrameWnd* pFrame = Frame()) {
+            event->ignore();
+            pFrame->SendMessage(WM_CLOSE);
+        }
+    }
+
+private:
+    CFrameWnd* Frame() const { return static_cast<CFrameWnd*>(CWnd::FromWidget(this)); }
+
+    void SendMouseMessage(QMouseEvent* event, bool bDoubleClick) {
+        CFrameWnd* pFrame = Frame();
+        UINT message = 0;
+        if (event->button() == Qt::LeftButton) {
+            message = bDoubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+        } else if (event->button() == Qt::RightButton) {
+            message = bDoubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN;
+        }
+        if (pFrame == nullptr || message == 0) {
+            event->ignore();
+            return;
+        }
+        const QPointF pos = event->position();
+        pFrame->SendMessage(message, 0,
+                            MakePointLParam(static_cast<int>(std::floor(pos.x())),
+                                            static_cast<int>(std::floor(pos.y()))));
+    }
+
+    // Until the window system reports its frame, the client size assumes a
+    // standard border and caption; once it does, the client area is sized so
+    // the whole window has the asked-for outer size. The user's later
+    // resizing is left alone.
+    void FitOuterSize() {
+        if (m_outerSize.isEmpty() || windowHandle() == nullptr) {
+            return;
+        }
+        const QMargins frame = windowHandle()->frameMargins();
+        if (frame.isNull()) {
+            return;
+        }
+        resize(m_outerSize.shrunkBy(frame).expandedTo({1, 1}));
+        m_outerSize = QSize();
+    }
+
+    QSize m_outerSize; // empty once fitted
+};
 
 CWnd::~CWnd() {
     if (m_pWidget != nullptr) {
@@ -24,7 +205,7 @@ const AFX_MSGMAP* CWnd::GetMessageMap() const {
 }
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap() {
-    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, nullptr}};
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, nullptr}};
     static const AFX_MSGMAP messageMap = {nullptr, entries};
     return &messageMap;
 }
@@ -34,26 +215,16 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (OnWndMsg(message, wParam, lParam, &result)) {
-        return result;
-    }
-    return DefWindowProc(message, wParam, lParam);
-}
-
-bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    const UINT code = message == WM_COMMAND ? HIWORD(wParam) : 0;
-    const int id = message == WM_COMMAND ? static_cast<int>(LOWORD(wParam)) : 0;
+    const int id = message == WM_COMMAND ? static_cast<int>(wParam & 0xFFFF) : 0;
     for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
          map = map->pfnGetBaseMap != nullptr ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->pfnThunk != nullptr; ++entry) {
-            if (entry->nMessage == message && entry->nCode == code && entry->nID == id) {
-                *pResult = entry->pfnThunk(this, wParam, lParam);
-                return true;
+            if (entry->nMessage == message && entry->nID == id) {
+                return entry->pfnThunk(this, wParam, lParam);
             }
         }
     }
-    return false;
+    return DefWindowProc(message, wParam, lParam);
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM, LPARAM) {
@@ -84,18 +255,16 @@ void CWnd::OnWindowLost() {
 }
 
 void CWnd::AttachWidget(QWidget* pWidget, bool bOwns) {
+    // From the first window on, windows that other programs destroy are noticed.
+    static LostWindowWatch watch;
     m_pWidget = pWidget;
     m_bOwnsWidget = bOwns;
-    if (pWidget != nullptr) {
-        pWidget->setProperty(kOwnerProperty, QVariant::fromValue(static_cast<void*>(this)));
-    }
+    pWidget->setProperty(kOwnerProperty, QVariant::fromValue(static_cast<void*>(this)));
 }
 
 CWnd* CWnd::FromWidget(const QWidget* pWidget) {
-    if (pWidget == nullptr) {
-        return nullptr;
-    }
-    return static_cast<CWnd*>(pWidget->property(kOwnerProperty).value<void*>());
+    return pWidget != nullptr ? static_cast<CWnd*>(pWidget->property(kOwnerProperty).value<void*>())
+                              : nullptr;
 }
 
 void CWnd::Invalidate(BOOL) {
@@ -138,27 +307,58 @@ BOOL CWnd::IsWindowEnabled() const {
     return m_pWidget != nullptr && m_pWidget->isEnabled() ? TRUE : FALSE;
 }
 
-BOOL CWnd::IsWindowVisible() const {
-    return m_pWidget != nullptr && m_pWidget->isVisible() ? TRUE : FALSE;
+BOOL CFrameWnd::Create(const WNDCLASS& wndClass, const std::string& windowName, const RECT& rect) {
+    if (GetWidget() != nullptr) {
+        return FALSE;
+    }
+    m_class = wndClass;
+    QSize outer(rect.right - rect.left, rect.bottom - rect.top);
+    // Never larger than the available area of the screen: nothing past it
+    // could be seen, and at an extreme scale factor the window's surface
+    // alone would take gigabytes.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        outer = outer.boundedTo(screen->availableGeometry().size());
+    }
+    auto* host = new CFrameHost(outer);
+    if (wndClass.cursor == IDC_ARROW) {
+        host->setCursor(Qt::ArrowCursor);
+    }
+    if (wndClass.icon == IDI_APPLICATION) {
+        host->setWindowIcon(StandardIcon());
+    }
+    host->setWindowTitle(QString::fromStdString(windowName));
+    host->move(rect.left, rect.top);
+    // A client area of no pixels would be given a default size when shown.
+    host->resize(
+        QSize(outer.width() - 2 * kBorder, outer.height() - kCaption - kBorder).expandedTo({1, 1}));
+    AttachWidget(host, true);
+    return TRUE;
 }
 
-void CWnd::GetClientRect(RECT* pRect) const {
-    if (pRect == nullptr) {
+void CFrameWnd::BeginPaint() {
+    if (m_bErased || m_rgnPaint.isEmpty()) {
         return;
     }
-    *pRect = RECT{};
-    if (m_pWidget != nullptr) {
-        pRect->right = m_pWidget->width();
-        pRect->bottom = m_pWidget->height();
+    m_bErased = true;
+    QPainter painter(GetWidget());
+    for (const QRect& r : m_rgnPaint) {
+        painter.fillRect(r, ToQColor(m_class.background));
     }
 }
 
-void CWnd::SetWindowText(const std::string& text) {
-    if (m_pWidget != nullptr) {
-        m_pWidget->setWindowTitle(QString::fromStdString(text));
+LRESULT CFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        CPaintDC dc(this);
+        return 0;
     }
+    return CWnd::DefWindowProc(message, wParam, lParam);
 }
 
-std::string CWnd::GetWindowText() const {
-    return m_pWidget != nullptr ? m_pWidget->windowTitle().toStdString() : std::string();
+void CFrameWnd::PostNcDestroy() {
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd == this) {
+        pApp->m_pMainWnd = nullptr;
+        AfxPostQuitMessage(0);
+    }
+    delete this;
 }

@@ -1,11 +1,20 @@
 #pragma once
 
-// CWnd: a window of the framework layer, backed by a Qt widget. Every event
+// Windows of the framework layer, each backed by a Qt widget. Every event
 // the widget receives becomes a window message that goes through
 // WindowProc: first the class's message table, then the default handling.
+//
+// CFrameWnd is a top-level window drawn through device contexts (Dc.h). It
+// draws while Qt repaints it, straight into the surface Qt keeps for it: a
+// repaint sends WM_PAINT, whose paint context erases the area being
+// repainted with the class background and is clipped to that area, while
+// window contexts draw on the whole surface. Mouse presses, double clicks
+// and the close request become window messages; a press carries its client
+// point and no key flags.
 
-#include "platform/MessageMap.h"
-#include "platform/WinTypes.h"
+#include "platform/Types.h"
+
+#include <QRegion>
 
 #include <string>
 
@@ -30,23 +39,20 @@ public:
     // in the event loop, so a handler may destroy its own window). Returns
     // FALSE when there is no window.
     virtual BOOL DestroyWindow();
-
-    // Asks for a repaint of the whole client area (bErase is accepted for
-    // the classic signature; the background is always erased).
-    void Invalidate(BOOL bErase = TRUE);
-    // Paints at once whatever is waiting to be repainted.
-    void UpdateWindow();
-    BOOL ShowWindow(int nCmdShow);
-    BOOL EnableWindow(BOOL bEnable = TRUE);
-    BOOL IsWindowEnabled() const;
-    BOOL IsWindowVisible() const;
-    void GetClientRect(RECT* pRect) const;
-    void SetWindowText(const std::string& text);
-    std::string GetWindowText() const;
-
     // The window system has destroyed the window behind this one (another
     // program did): the window is destroyed, as after a close.
     virtual void OnWindowLost();
+
+    // Asks for a repaint of the whole client area; the background is always
+    // erased, whatever bErase says.
+    void Invalidate(BOOL bErase = TRUE);
+    // Paints at once whatever is waiting to be repainted.
+    void UpdateWindow();
+    // Shows and activates the window, or hides it; returns whether it was visible.
+    BOOL ShowWindow(int nCmdShow);
+    // Returns whether the window was disabled.
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowEnabled() const;
 
     // The widget behind the window, or null when there is none.
     QWidget* GetWidget() const { return m_pWidget; }
@@ -57,8 +63,6 @@ protected:
     virtual const AFX_MSGMAP* GetMessageMap() const;
     static const AFX_MSGMAP* GetThisMessageMap();
 
-    // Looks the message up in the tables; true when a handler took it.
-    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // What a message no table lists gets: WM_CLOSE destroys the window.
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Called last by DestroyWindow, once the widget is gone.
@@ -72,4 +76,54 @@ protected:
 private:
     QWidget* m_pWidget = nullptr;
     bool m_bOwnsWidget = false;
+};
+
+// Class styles. Qt repaints the whole client area on every resize, which
+// gives CS_HREDRAW's redraw on horizontal resize to every class.
+inline constexpr UINT CS_HREDRAW = 0x0002;
+inline constexpr UINT CS_DBLCLKS = 0x0008;
+
+// The standard arrow cursor and application icon.
+inline constexpr int IDC_ARROW = 32512;
+inline constexpr int IDI_APPLICATION = 32512;
+
+// A window class: what every window made from it gets. With CS_DBLCLKS a
+// second press within the double-click interval arrives as a double-click
+// message, otherwise as another press.
+struct WNDCLASS {
+    UINT style = 0;
+    int cursor = IDC_ARROW;
+    COLORREF background = RGB(255, 255, 255);
+    int icon = IDI_APPLICATION;
+};
+
+class CFrameWnd : public CWnd {
+public:
+    // Creates the window hidden. rect is the outer rectangle in screen
+    // pixels, frame included, cut to the available area of the screen where
+    // it is larger; where the window system does not report its frame, the
+    // client area is that less a standard 8-pixel border and a 31-pixel
+    // caption. Returns FALSE when the window already exists.
+    BOOL Create(const WNDCLASS& wndClass, const std::string& windowName, const RECT& rect);
+
+protected:
+    // WM_PAINT that no table handles still begins and ends a paint, so the
+    // background is erased.
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A frame window deletes itself once destroyed (so it must be created
+    // with new); destroying the main window ends the message loop.
+    void PostNcDestroy() override;
+
+private:
+    friend class CDC;
+    friend class CPaintDC;
+    friend class CFrameHost;
+
+    // Erases the area being repainted with the class background, once per repaint.
+    void BeginPaint();
+
+    WNDCLASS m_class;
+    // The area being repainted; empty outside a repaint.
+    QRegion m_rgnPaint;
+    bool m_bErased = false;
 };

@@ -1,6 +1,9 @@
 #include "ui/GameApp.h"
 
+#include "game/Random.h"
 #include "ui/GameFrame.h"
+
+#include <chrono>
 
 namespace {
 
@@ -13,6 +16,7 @@ CGameApp theApp;
 
 BOOL CGameApp::InitInstance() {
     SetAppID(kAppID);
+    SeedRandom(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
     m_pMainWnd = new CGameFrame;
     m_pMainWnd->ShowWindow(SW_SHOW);
     m_pMainWnd->UpdateWindow();

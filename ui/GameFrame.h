@@ -6,7 +6,7 @@
 // window is closed.
 
 #include "game/GameTable.h"
-#include "platform/FrameWnd.h"
+#include "platform/Wnd.h"
 
 class CGameFrame : public CFrameWnd, public CGameTable {
 public:

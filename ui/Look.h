@@ -5,7 +5,7 @@
 // and the boxes are part of the rules (game/), since clicks are tested
 // against the same rectangles.
 
-#include "platform/WinTypes.h"
+#include "platform/Types.h"
 
 #include <string>
 

@@ -11,7 +11,6 @@
 #include "game/ScoreSheet.h"
 #include "platform/App.h"
 #include "platform/Dc.h"
-#include "platform/Gdi.h"
 #include "ui/GameFrame.h"
 #include "ui/Look.h"
 

@@ -1,6 +1,5 @@
 #include "ui/PlayerEntryDlg.h"
 
-#include "platform/DataExchange.h"
 #include "ui/PlayerEntryTemplate.h"
 #include "ui/Resource.h"
 

@@ -4,10 +4,10 @@
 
 namespace {
 
-constexpr UINT kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+constexpr UINT kDialogStyle = WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr UINT kButtonStyle = WS_VISIBLE | WS_TABSTOP;
-constexpr UINT kEditStyle = WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr UINT kStaticStyle = WS_VISIBLE | WS_GROUP;
+constexpr UINT kEditStyle = WS_VISIBLE | WS_BORDER | WS_TABSTOP;
+constexpr UINT kStaticStyle = WS_VISIBLE;
 
 // The two trailing blanks belong to the text.
 constexpr const char* kGuidance = "At least one player required. Click in the box next to each "
@@ -33,7 +33,7 @@ constexpr DialogItem kItems[] = {
 // clang-format on
 
 constexpr DialogTemplate kPlayerEntry = {
-    IDD_PLAYER_ENTRY, kDialogStyle, "Dorvanex Player Entry", "MS Sans Serif", 8, 186, 197, kItems,
+    kDialogStyle, "Dorvanex Player Entry", "MS Sans Serif", 8, 186, 197, kItems,
 };
 
 } // namespace

@@ -89,12 +89,3 @@ TEST(Die, HoldReleaseAndEndTurnMoveOnlyAsTheStateAllows) {
     EXPECT_EQ(die.GetState(), DIE_FRESH);
     EXPECT_EQ(die.GetValue(), face);
 }
-
-TEST(Die, SetValueKeepsTheFaceWithinOneToSix) {
-    CDie die;
-    die.SetValue(4);
-    for (int bad : {0, 7, -1}) {
-        die.SetValue(bad);
-        EXPECT_EQ(die.GetValue(), 4);
-    }
-}

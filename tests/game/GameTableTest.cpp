@@ -136,7 +136,7 @@ TEST_F(GameTest, ScoringClickEndsTheTurnWhetherOrNotItScores) {
                                   {"full house without one", CAT_FULL_HOUSE, 0, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
         TestTable table;
         Start(table, 2);
         table.ScoreTurn("6 6 1 2 3", CAT_SIXES); // Ann

@@ -36,7 +36,7 @@ TEST_F(GameTest, RandomGamesKeepTheTableConsistent) {
     std::uniform_int_distribution<int> anyFace(1, 6);
 
     for (int seq = 0; seq < kSequences; ++seq) {
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
         SeedRandom(static_cast<unsigned>(seq));
         std::mt19937 rng(static_cast<unsigned>(seq) * 7919u + 1u);
         TestTable table;

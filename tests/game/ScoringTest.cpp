@@ -69,13 +69,13 @@ const std::vector<RuleCase> RULE_CASES{
 TEST_F(GameTest, EachCategoryRuleScoresOneTurn) {
     for (const RuleCase& c : RULE_CASES) {
         SCOPED_TRACE(std::string(c.dice) + " on row " + std::to_string(c.row));
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
         TestTable table;
         Start(table, 1);
         table.ScoreTurn(c.dice, c.row);
         EXPECT_EQ(table.Box(c.row).GetScore(), c.score);
         EXPECT_EQ(table.Box(c.row).IsFilled(), c.filled);
-        EXPECT_EQ(GetLastCategory(), c.lastCategory);
+        EXPECT_EQ(g_nLastCategory, c.lastCategory);
         for (int k = 0; k < 6; ++k) {
             EXPECT_EQ(GetFaceCount(k), 0);
         }
@@ -101,7 +101,7 @@ TEST_F(GameTest, FilledBoxKeepsScoreAndLastCategory) {
     table.ScoreTurn("1 1 1 1 1", CAT_FIVE_KIND);
     table.ScoreTurn("6 6 6 6 6", CAT_SIXES);
     EXPECT_EQ(table.Box(CAT_SIXES).GetScore(), 12);
-    EXPECT_EQ(GetLastCategory(), CAT_FIVE_KIND);
+    EXPECT_EQ(g_nLastCategory, CAT_FIVE_KIND);
 }
 
 TEST_F(GameTest, DorvanexBoxPaysFiftyThenAHundredMoreAndNeverCloses) {
@@ -136,7 +136,7 @@ TEST_F(GameTest, JokerFollowsTheSecondFiveOfAKindWhoeverScoredIt) {
     ASSERT_EQ(table.GetCurPlayer(), 1); // continuation keeps Bob
     table.ScoreTurn("1 2 3 5 6", CAT_FULL_HOUSE);
     EXPECT_EQ(table.BoxOf(1, CAT_FULL_HOUSE).GetScore(), 25);
-    EXPECT_EQ(GetLastCategory(), CAT_FULL_HOUSE);
+    EXPECT_EQ(g_nLastCategory, CAT_FULL_HOUSE);
     EXPECT_EQ(table.GetCurPlayer(), 0);
     table.ScoreTurn("1 2 3 5 6", CAT_LARGE_STRAIGHT); // joker gone
     EXPECT_FALSE(table.BoxOf(0, CAT_LARGE_STRAIGHT).IsFilled());
@@ -151,7 +151,7 @@ TEST_F(GameTest, JokerScoresEveryStraightAndFullHouseWithAnyDice) {
                                                   {CAT_FOUR_KIND, 0}};
     for (const auto& [row, score] : scores) {
         SCOPED_TRACE(row);
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
         TestTable table;
         Start(table, 1);
         table.ScoreTurn("6 6 6 6 6", CAT_FIVE_KIND);

@@ -75,7 +75,7 @@ TEST_F(GameTest, ScoreBoxOutsideTheRowsChangesNothing) {
     for (int k = 0; k < 6; ++k) {
         EXPECT_EQ(GetFaceCount(k), 0);
     }
-    EXPECT_EQ(GetLastCategory(), LAST_CATEGORY_NONE);
+    EXPECT_EQ(g_nLastCategory, LAST_CATEGORY_NONE);
 }
 
 TEST_F(GameTest, UpperBonusNeedsSixtyThree) {
@@ -159,7 +159,7 @@ TEST_F(GameTest, BoxWithNoRuleIgnoresTheDice) {
         ResetFaceCounts();
         EXPECT_EQ(box.GetScore(), -1);
         EXPECT_FALSE(box.IsFilled());
-        EXPECT_EQ(GetLastCategory(), LAST_CATEGORY_NONE);
+        EXPECT_EQ(g_nLastCategory, LAST_CATEGORY_NONE);
     }
 }
 

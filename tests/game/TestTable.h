@@ -52,10 +52,10 @@ inline std::array<std::string, MAX_PLAYERS> Names(int count) {
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
         SeedRandom(12345);
     }
-    void TearDown() override { ResetScoringStateForTesting(); }
+    void TearDown() override { support::ResetScoringState(); }
 
     // A table with `players` players whose repaint count starts at 0.
     static void Start(TestTable& table, int players) {

@@ -3,9 +3,8 @@
 // fresh context and the sizes of the fonts.
 
 #include "FrameTestSupport.h"
+#include "PictureOracle.h"
 #include "TestFrame.h"
-
-#include "platform/DrawRecord.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -31,29 +30,29 @@ class DcTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_pFrame = TestFrame::Make();
-        m_pFrame->SetDrawRecord(&m_record);
         ShowAndWait(*m_pFrame);
         Repaint(*m_pFrame);
-        m_record.Clear();
     }
     void TearDown() override { Destroy(m_pFrame); }
 
     COLORREF Pixel(int x, int y) const { return PixelAt(*m_pFrame, x, y); }
 
-    // Draws through a window context during a repaint of the whole window;
-    // the record keeps only what the drawing adds.
+    // Draws through a window context during a repaint of the whole window,
+    // on the surface and into the recorder; keeps what the drawing added to
+    // the erasing.
     template <typename Draw> void DrawInRepaint(Draw draw) {
         m_pFrame->m_paint = [&](CPaintDC&) {
-            m_record.Clear();
             CClientDC dc(m_pFrame);
             draw(dc);
         };
         m_pFrame->GetWidget()->repaint();
+        m_ops = RecordRepaint(*m_pFrame);
+        m_ops.erase(m_ops.begin());
         m_pFrame->m_paint = nullptr;
     }
 
     TestFrame* m_pFrame = nullptr;
-    CDrawRecord m_record;
+    std::vector<DrawOp> m_ops;
 };
 
 struct RectCase {
@@ -101,8 +100,8 @@ TEST_F(DcTest, OpaqueModeFillsCharacterCellsTransparentModeDoesNot) {
         dc.SetBkMode(TRANSPARENT);
         dc.TextOut(10, 300, "    ");
     });
-    ASSERT_EQ(m_record.Ops().size(), 2U);
-    const RECT cells = m_record.Ops()[0].rect;
+    ASSERT_EQ(m_ops.size(), 2U);
+    const RECT cells = m_ops[0].rect;
     ASSERT_GT(cells.right, cells.left);
     EXPECT_EQ(Pixel(cells.left, cells.top), kYellow);
     EXPECT_EQ(Pixel(cells.right - 1, cells.bottom - 1), kYellow);
@@ -114,21 +113,21 @@ TEST_F(DcTest, OpaqueModeFillsCharacterCellsTransparentModeDoesNot) {
 TEST_F(DcTest, FreshContextDrawsBlackSystemTextOnOpaqueWhiteWithWhiteBrush) {
     DrawInRepaint([](CDC& dc) {
         dc.TextOut(5, 6, "%d %s &1");
-        dc.Rectangle(1, 2, 3, 4);
+        dc.Rectangle(1, 2, 30, 40);
     });
-    ASSERT_EQ(m_record.Ops().size(), 2U);
-    const DrawOp& text = m_record.Ops()[0];
-    const auto* system = static_cast<CFont*>(GetStockObject(SYSTEM_FONT));
+    ASSERT_EQ(m_ops.size(), 2U);
+    const DrawOp& text = m_ops[0];
+    const Font system = SystemFont();
     EXPECT_EQ(text.context, DrawContext::Window);
     EXPECT_EQ(text.text, "%d %s &1");
     EXPECT_EQ(text.rect.left, 5);
     EXPECT_EQ(text.rect.top, 6);
-    EXPECT_EQ(text.fontFace, system->GetFaceName());
-    EXPECT_EQ(text.fontHeight, system->GetPixelHeight());
+    EXPECT_EQ(text.fontFace, system.face);
+    EXPECT_EQ(text.fontHeight, system.height);
     EXPECT_EQ(text.textColor, kBlack);
     EXPECT_EQ(text.bkColor, RGB(255, 255, 255));
     EXPECT_EQ(text.bkMode, OPAQUE);
-    const DrawOp& rect = m_record.Ops()[1];
+    const DrawOp& rect = m_ops[1];
     EXPECT_FALSE(rect.hollowBrush);
     EXPECT_EQ(rect.color, RGB(255, 255, 255));
 }
@@ -187,7 +186,6 @@ TEST_F(DcTest, OutsideRepaintNoContextDraws) {
         EXPECT_FALSE(dc->TextOut(10, 10, "x"));
         EXPECT_FALSE(dc->Rectangle(100, 100, 150, 150));
     }
-    EXPECT_TRUE(m_record.Ops().empty());
     EXPECT_EQ(Pixel(120, 120), kTestBackground);
 }
 
@@ -197,9 +195,8 @@ TEST(Font, PointSizeIsDpiTimesTenthsOver720Truncated) {
         CFont font;
         const bool created = font.CreatePointFont(tenths, "Times new Roman") != FALSE;
         EXPECT_EQ(created, dpi * tenths / 720 > 0) << tenths;
-        EXPECT_EQ(font.GetPixelHeight(), dpi * tenths / 720) << tenths;
         if (created) {
-            EXPECT_EQ(font.ToQFont().pixelSize(), font.GetPixelHeight());
+            EXPECT_EQ(font.ToQFont().pixelSize(), dpi * tenths / 720) << tenths;
         }
     }
     CFont none;
@@ -227,9 +224,9 @@ TEST(Font, GameSizesInPixels) {
     CFont die;
     title.CreatePointFont(255, "Times new Roman");
     die.CreatePointFont(245, "Times new Roman");
-    EXPECT_EQ(title.GetPixelHeight(), screen->title);
-    EXPECT_EQ(die.GetPixelHeight(), screen->die);
-    EXPECT_EQ(static_cast<CFont*>(GetStockObject(SYSTEM_FONT))->GetPixelHeight(), screen->system);
+    EXPECT_EQ(title.ToQFont().pixelSize(), screen->title);
+    EXPECT_EQ(die.ToQFont().pixelSize(), screen->die);
+    EXPECT_EQ(SystemFont().height, screen->system);
 }
 
 TEST(Font, TimesNewRomanMapsToMetricCompatibleFace) {

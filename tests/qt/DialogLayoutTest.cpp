@@ -1,9 +1,8 @@
-// Dialog units and the player-entry dialog's frame and control geometry.
+// The player-entry dialog's frame and control geometry in dialog units.
 
 #include "FrameTestSupport.h"
 #include "PlayerEntryDriver.h"
 
-#include "platform/DialogTemplate.h"
 #include "ui/Resource.h"
 
 #include <QApplication>
@@ -25,26 +24,6 @@
 using namespace support;
 
 namespace {
-
-struct Conversion {
-    DialogBaseUnits units;
-    int du;
-    int pixelsX;
-    int pixelsY;
-};
-
-TEST(DialogUnits, ConvertWithTheBaseUnitsRoundingToNearest) {
-    const Conversion cases[] = {
-        {{6, 13}, 0, 0, 0},       {{6, 13}, 4, 6, 7},       // 6.5 rounds up
-        {{6, 13}, 63, 95, 102},   {{6, 13}, 167, 251, 271}, // 94.5 up, 271.375 down
-        {{7, 14}, 186, 326, 326}, {{7, 14}, 197, 345, 345}, // 325.5 up
-        {{5, 11}, 1, 1, 1},       {{5, 11}, -4, -5, -6},    // halves away from zero
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DialogUnitsToPixelsX(c.du, c.units), c.pixelsX) << c.du;
-        EXPECT_EQ(DialogUnitsToPixelsY(c.du, c.units), c.pixelsY) << c.du;
-    }
-}
 
 // Each control's place in dialog units, written out on its own so a slip
 // in the template shows up here.

@@ -13,7 +13,7 @@
 #include "game/Categories.h"
 #include "game/Random.h"
 #include "game/Scoring.h"
-#include "platform/DrawRecord.h"
+#include "tests/support/Table.h"
 #include "tests/support/TableChecks.h"
 
 #include <QExposeEvent>
@@ -139,35 +139,22 @@ private:
 class EventStorm : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override {
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
         SeedRandom(static_cast<unsigned>(GetParam()));
     }
     void TearDown() override {
-        if (m_pGame != nullptr) {
-            m_pGame->SetDrawRecord(nullptr);
-        }
         CloseGame(m_pGame);
-        ResetScoringStateForTesting();
-    }
-
-    // Repaints the whole client area and returns what was drawn.
-    const std::vector<DrawOp>& FullRepaint() {
-        m_record.Clear();
-        m_pGame->GetWidget()->update();
-        Repaint(*m_pGame);
-        return m_record.Ops();
+        support::ResetScoringState();
     }
 
     QtMessageGuard m_guard;
     TestGameFrame* m_pGame = nullptr;
-    CDrawRecord m_record;
 };
 
 TEST_P(EventStorm, WindowSurvivesAndDrawsItsState) {
     const int players = GetParam();
     const std::array<std::string, 4> all{"Ann", "Bob", "Cy", "Di"};
     m_pGame = MakeGame({std::vector<std::string>(all.begin(), all.begin() + players)});
-    m_pGame->SetDrawRecord(&m_record);
     ASSERT_EQ(m_pGame->GetPlayers(), players);
     Storm storm(*m_pGame, 1000u + static_cast<unsigned>(players));
     const int bursts = Bursts();
@@ -188,7 +175,7 @@ TEST_P(EventStorm, WindowSurvivesAndDrawsItsState) {
             hasScored[static_cast<std::size_t>(p)] = m_pGame->GetTotal(p).GetScore() != SCORE_EMPTY;
         }
         ASSERT_EQ(support::CheckInvariants(*m_pGame, before, hasScored), "") << "burst " << burst;
-        ASSERT_EQ(PictureDisagreement(FullRepaint(), *m_pGame), "") << "burst " << burst;
+        ASSERT_EQ(PictureDisagreement(RecordRepaint(*m_pGame), *m_pGame), "") << "burst " << burst;
     }
 
     // How far the storm took the game, so a storm that stopped reaching the
@@ -211,22 +198,18 @@ INSTANTIATE_TEST_SUITE_P(Players, EventStorm, ::testing::Values(1, 2, 3, 4),
 // a change of state without a repaint.
 TEST(PictureDisagreementCheck, NoticesAStalePicture) {
     QtMessageGuard guard;
-    ResetScoringStateForTesting();
+    support::ResetScoringState();
     TestGameFrame* game = MakeGame({{"Ann", "Bob"}});
-    CDrawRecord record;
-    game->SetDrawRecord(&record);
-    game->GetWidget()->update();
-    Repaint(*game);
-    EXPECT_EQ(PictureDisagreement(record.Ops(), *game), "");
+    const std::vector<DrawOp> ops = RecordRepaint(*game);
+    EXPECT_EQ(PictureDisagreement(ops, *game), "");
 
     game->SetRolls(2);
-    EXPECT_EQ(PictureDisagreement(record.Ops(), *game),
+    EXPECT_EQ(PictureDisagreement(ops, *game),
               "text at paint (24,402) is \"Roll 0\", expected \"Roll 2\"");
     game->SetRolls(0);
     game->NextPlayer();
-    EXPECT_EQ(PictureDisagreement(record.Ops(), *game),
+    EXPECT_EQ(PictureDisagreement(ops, *game),
               "text at paint (24,52) is \"Ann\", expected \"Bob\"");
-    game->SetDrawRecord(nullptr);
     CloseGame(game);
 }
 

@@ -3,10 +3,9 @@
 // at 400 dpi, where the dialog and the window would not fit on the screen.
 
 #include "FrameTestSupport.h"
+#include "PictureOracle.h"
 #include "PlayerEntryDriver.h"
 #include "TestFrame.h"
-
-#include "platform/DrawRecord.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -32,7 +31,7 @@ TEST(FontSize, TruncatesTenthsOfAPointToPixelsWithoutOverflow) {
     ASSERT_TRUE(huge.CreatePointFont(std::numeric_limits<int>::max(), "Times new Roman"));
     const long long expected =
         static_cast<long long>(Dpi()) * std::numeric_limits<int>::max() / 720;
-    EXPECT_EQ(huge.GetPixelHeight(),
+    EXPECT_EQ(huge.ToQFont().pixelSize(),
               std::min<long long>(expected, std::numeric_limits<int>::max()));
 }
 
@@ -40,8 +39,6 @@ TEST(FontSize, TruncatesTenthsOfAPointToPixelsWithoutOverflow) {
 // created: each comes out in a font of at least one pixel.
 TEST(FontSize, EveryTextHasAFontOfAtLeastOnePixel) {
     TestFrame* pFrame = TestFrame::Make();
-    CDrawRecord record;
-    pFrame->SetDrawRecord(&record);
     pFrame->m_paint = [](CPaintDC& dc) {
         dc.TextOut(2, 2, "system");
         CFont serif;
@@ -54,20 +51,14 @@ TEST(FontSize, EveryTextHasAFontOfAtLeastOnePixel) {
         dc.TextOut(2, 80, "tiny");
         dc.SelectStockObject(SYSTEM_FONT);
     };
-    ShowAndWait(*pFrame);
-    record.Clear();
-    pFrame->Invalidate();
-    Repaint(*pFrame);
-
     int texts = 0;
-    for (const DrawOp& op : record.Ops()) {
+    for (const DrawOp& op : RecordRepaint(*pFrame)) {
         if (op.kind == DrawOp::Kind::Text) {
             ++texts;
             EXPECT_GE(op.fontHeight, 1) << op.text;
         }
     }
     EXPECT_EQ(texts, 3);
-    pFrame->SetDrawRecord(nullptr);
     Destroy(pFrame);
 }
 

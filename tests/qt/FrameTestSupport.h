@@ -4,8 +4,7 @@
 // mouse input through the window system's path, and cleaning up a frame
 // (which deletes itself when destroyed).
 
-#include "platform/FrameHost.h"
-#include "platform/FrameWnd.h"
+#include "platform/Wnd.h"
 
 #include <QApplication>
 #include <QBackingStore>
@@ -19,10 +18,6 @@
 #include <string>
 
 namespace support {
-
-inline CFrameHost* Host(const CWnd& wnd) {
-    return dynamic_cast<CFrameHost*>(wnd.GetWidget());
-}
 
 // The window's surface as Qt keeps it, at the device pixel ratio: what the
 // window has drawn, including what is not shown yet. Null before the first

@@ -29,12 +29,12 @@ namespace {
 class GameFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
         SeedRandom(7);
     }
     void TearDown() override {
         CloseGame(m_pGame);
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
     }
 
     TestGameFrame& Start(const DialogAnswer& answer) {
@@ -57,7 +57,7 @@ TEST_F(GameFrameTest, StartUpAsksForPlayersBeforeTheWindowIsShown) {
     EXPECT_TRUE(seen.shown);
     EXPECT_TRUE(seen.frameHidden);
     EXPECT_TRUE(seen.frameDisabled);
-    EXPECT_TRUE(frame->IsWindowVisible());
+    EXPECT_TRUE(frame->GetWidget()->isVisible());
     EXPECT_TRUE(frame->IsWindowEnabled());
     EXPECT_EQ(frame->GetPlayers(), 1);
     EXPECT_EQ(frame->GetName(0), "Ann");

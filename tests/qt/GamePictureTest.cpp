@@ -1,4 +1,4 @@
-// The main window's picture, checked two ways: the drawing record compared
+// The main window's picture, checked two ways: a recorded repaint compared
 // element by element with the picture the game should show in a few states,
 // and pixels of the window's surface.
 
@@ -9,7 +9,6 @@
 #include "game/Random.h"
 #include "game/Scoring.h"
 #include "platform/Dc.h"
-#include "platform/DrawRecord.h"
 #include "tests/support/Table.h"
 
 #include <QCoreApplication>
@@ -57,30 +56,30 @@ void ExpectPicture(const std::vector<DrawOp>& drawn, const std::vector<DrawOp>& 
 class GamePicture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
         SeedRandom(11);
     }
     void TearDown() override {
         CloseGame(m_pGame);
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
     }
 
     TestGameFrame& Start(const DialogAnswer& answer) {
         m_pGame = MakeGame(answer);
-        m_pGame->SetDrawRecord(&m_record);
         return *m_pGame;
     }
-    // Repaints the whole window and returns what was drawn.
+    // Repaints the whole window, on its surface and into the recorder, and
+    // returns what was drawn.
     const std::vector<DrawOp>& Paint() {
-        m_record.Clear();
         m_pGame->GetWidget()->update();
         Repaint(*m_pGame);
-        return m_record.Ops();
+        m_ops = RecordRepaint(*m_pGame);
+        return m_ops;
     }
     COLORREF Pixel(int x, int y) const { return PixelAt(*m_pGame, x, y); }
 
     TestGameFrame* m_pGame = nullptr;
-    CDrawRecord m_record;
+    std::vector<DrawOp> m_ops;
 };
 
 // A game state reached through the window: presses on the frame, with the
@@ -265,10 +264,10 @@ TEST_F(GamePicture, HeldDieIsOutlinedFiftyPixelsRight) {
 TEST_F(GamePicture, PressesRepaintOnTheirOwn) {
     TestGameFrame& game = Start({{"Ann"}});
     Paint();
-    m_record.Clear();
+    const QImage rollBox = Picture(game).copy(20, 400, 50, 20);
     RightPress(game);
     QCoreApplication::processEvents();
-    EXPECT_NE(FindText(m_record.Ops(), "Roll 1"), nullptr);
+    EXPECT_NE(Picture(game).copy(20, 400, 50, 20), rollBox);
     LeftPress(game, game.GetDie(0).GetRect());
     QCoreApplication::processEvents();
     EXPECT_EQ(Pixel(70, 100), kBlack);
@@ -295,7 +294,8 @@ TEST_F(GamePicture, LongNameRunsPastTheNameBox) {
 // a line that no text crosses.
 TEST_F(GamePicture, OutlinesAreEquallyWideOnEverySide) {
     Start({{"Ann", "Bob"}});
-    const auto& ops = Paint();
+    Paint();
+    const std::vector<DrawOp> ops = PictureOf(*m_pGame);
     const QImage* surface = Surface(*m_pGame);
     ASSERT_NE(surface, nullptr);
     const double ratio = surface->devicePixelRatio();
@@ -362,11 +362,11 @@ TEST_F(GamePicture, PartialRepaintRedrawsOnlyThePartButDiceAndBoxesWhole) {
     game.SetRolls(2);
     game.HoldDie(0);
     const QRect part(0, 0, 364, 75);
-    m_record.Clear();
     game.GetWidget()->repaint(part);
     const QImage partial = Picture(game);
-    ASSERT_FALSE(m_record.Ops().empty());
-    EXPECT_EQ(Describe(m_record.Ops().front()), "paint erase (0,0,364,75) RGB(200,200,255)");
+    const std::vector<DrawOp> ops = RecordRepaint(game, part);
+    ASSERT_FALSE(ops.empty());
+    EXPECT_EQ(Describe(ops.front()), "paint erase (0,0,364,75) RGB(200,200,255)");
 
     Paint();
     const QImage after = Picture(game);

@@ -11,7 +11,7 @@
 
 #include "game/Random.h"
 #include "game/Scoring.h"
-#include "platform/DrawRecord.h"
+#include "tests/support/Table.h"
 #include "tests/support/WindowDriver.h"
 #include "ui/Resource.h"
 
@@ -56,12 +56,12 @@ const HostileName kNames[] = {
 class HostileNames : public ::testing::TestWithParam<HostileName> {
 protected:
     void SetUp() override {
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
         SeedRandom(3);
     }
     void TearDown() override {
         CloseGame(m_pGame);
-        ResetScoringStateForTesting();
+        support::ResetScoringState();
     }
 
     QtMessageGuard m_guard;
@@ -85,19 +85,13 @@ TEST_P(HostileNames, DialogAcceptsTheNameAsItStands) {
 TEST_P(HostileNames, WindowDrawsTheNameVerbatim) {
     const std::string& name = GetParam().name;
     m_pGame = MakeGame({{name, name + "2", "3" + name}});
-    CDrawRecord record;
-    m_pGame->SetDrawRecord(&record);
     ASSERT_EQ(m_pGame->GetPlayers(), 3);
     EXPECT_EQ(m_pGame->GetName(0), name);
 
     for (int turn = 0; turn < 3; ++turn) {
-        record.Clear();
-        m_pGame->GetWidget()->update();
-        Repaint(*m_pGame);
-        EXPECT_EQ(PictureDisagreement(record.Ops(), *m_pGame), "") << "turn " << turn;
+        EXPECT_EQ(PictureDisagreement(RecordRepaint(*m_pGame), *m_pGame), "") << "turn " << turn;
         Press(*m_pGame, Qt::LeftButton, POINT{30, 60}); // the name box passes the turn
     }
-    m_pGame->SetDrawRecord(nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, HostileNames, ::testing::ValuesIn(kNames),

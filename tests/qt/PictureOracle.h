@@ -4,16 +4,52 @@
 // program with literal numbers: the element-by-element picture of a full
 // repaint for a game state, and an order-blind reading of a recorded repaint
 // against it. A change to the window's look is made in the program and here.
+//
+// A repaint is recorded from outside the program: the window is rendered
+// into a paint device of the tests' own, whose engine notes every fill and
+// every text, and those are read back as the rectangles, texts and erasing
+// that a device context draws.
 
-#include "platform/DrawRecord.h"
-#include "platform/WinTypes.h"
+#include "platform/Types.h"
+
+#include <QRegion>
 
 #include <string>
 #include <vector>
 
 class CGameFrame;
+class CWnd;
 
 namespace support {
+
+// Which kind of context drew: the paint context is clipped to the area
+// being repainted, a window context is not.
+enum class DrawContext { Paint, Window };
+
+struct DrawOp {
+    enum class Kind { Erase, Rectangle, Text };
+
+    Kind kind = Kind::Text;
+    DrawContext context = DrawContext::Paint;
+    // Rectangle: its outer edges. Text: the character cells it covers, from
+    // the top-left corner it was placed at. Erase: the bounds of the area.
+    RECT rect;
+    // Erase: the background colour. Rectangle: the brush colour.
+    COLORREF color = 0;
+    bool hollowBrush = false;
+    // Text only; the background colour only in OPAQUE mode.
+    std::string text;
+    std::string fontFace;
+    int fontHeight = 0; // em height in pixels
+    bool fontBold = false;
+    COLORREF textColor = 0;
+    COLORREF bkColor = 0;
+    int bkMode = 0;
+};
+
+// Repaints the area of the window (all of it when empty) into the
+// recording device, and returns what was drawn, in order.
+std::vector<DrawOp> RecordRepaint(const CWnd& wnd, const QRegion& area = {});
 
 inline constexpr COLORREF kBackground = RGB(200, 200, 255);
 inline constexpr COLORREF kBlue = RGB(0, 0, 255);

@@ -4,7 +4,7 @@
 // and paints with whatever the test gives it.
 
 #include "platform/Dc.h"
-#include "platform/FrameWnd.h"
+#include "platform/Wnd.h"
 
 #include <functional>
 #include <memory>

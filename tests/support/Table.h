@@ -5,6 +5,8 @@
 
 #include "game/Die.h"
 #include "game/Geometry.h"
+#include "game/Scoring.h"
+#include "tests/support/Table.h"
 
 #include <array>
 #include <span>
@@ -13,15 +15,34 @@
 
 namespace support {
 
+// Gives the die a face from 1 to 6; any other value leaves the face it had.
+// The game sets faces only by rolling, so the face is reached as a fixture
+// does, through a pointer to the die's member taken in a derived class.
+inline void SetFace(CDie& die, int face) {
+    struct Access : CDie {
+        static int CDie::*Face() { return &Access::m_nValue; }
+    };
+    if (face >= 1 && face <= 6) {
+        die.*Access::Face() = face;
+    }
+}
+
 // Faces of dice 0..4 in order, as text: "2 2 3 3 3". A missing or
-// impossible face is refused by the die, which keeps the face it had.
+// impossible face leaves the face the die had.
 inline void SetFaces(std::span<CDie, NUM_DICE> dice, const std::string& faces) {
     std::istringstream in(faces);
     for (CDie& die : dice) {
         int face = 0;
         in >> face;
-        die.SetValue(face);
+        SetFace(die, face);
     }
+}
+
+// The program-wide scoring values as the program starts with them.
+inline void ResetScoringState() {
+    g_nFaceCount.fill(0);
+    g_nLastCategory = LAST_CATEGORY_NONE;
+    g_nFiveKindCount = 0;
 }
 
 inline std::array<CDie, NUM_DICE> DiceFromText(const std::string& faces) {

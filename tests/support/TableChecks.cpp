@@ -146,7 +146,7 @@ std::string CheckRanges(const CGameTable& table, const Before& before) {
         return "five-of-a-kind count went down";
     }
     // 16 means nothing has scored yet; no computed row ever scores.
-    const int last = GetLastCategory();
+    const int last = g_nLastCategory;
     if (last != LAST_CATEGORY_NONE && (last < 0 || last >= NUM_CATEGORIES || IsComputedRow(last))) {
         return "last category " + std::to_string(last);
     }

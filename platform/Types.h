@@ -1,0 +1,136 @@
+#pragma once
+
+// The plain value types, constants and message numbers of the framework
+// layer, and the message tables through which a window class routes the
+// messages it handles. Standard C++ only, so code using the layer's types
+// needs no window-system header.
+
+#include <cstdint>
+
+using UINT = unsigned int;
+using BOOL = int;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::int64_t;
+using LRESULT = std::intptr_t;
+using COLORREF = std::uint32_t;
+
+inline constexpr BOOL TRUE = 1;
+inline constexpr BOOL FALSE = 0;
+
+struct POINT {
+    int x = 0;
+    int y = 0;
+};
+
+struct RECT {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+constexpr COLORREF RGB(int r, int g, int b) {
+    return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+constexpr int GetRValue(COLORREF c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GetGValue(COLORREF c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int GetBValue(COLORREF c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
+
+// Dialog results and the ids of the standard buttons.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+
+// Window messages understood by the layer.
+inline constexpr UINT WM_DESTROY = 0x0002;
+inline constexpr UINT WM_PAINT = 0x000F;
+inline constexpr UINT WM_CLOSE = 0x0010;
+inline constexpr UINT WM_COMMAND = 0x0111;
+inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
+inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
+inline constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
+
+// The notification WM_COMMAND carries for a pressed button, with the
+// button's id in the low word of WPARAM and the code in the high word.
+inline constexpr UINT BN_CLICKED = 0;
+constexpr WPARAM MAKEWPARAM(UINT low, UINT high) {
+    return static_cast<WPARAM>((low & 0xFFFFu) | ((high & 0xFFFFu) << 16));
+}
+
+// A mouse position travels in LPARAM as two 32-bit halves, x in the low one.
+constexpr LPARAM MakePointLParam(int x, int y) {
+    return static_cast<LPARAM>(static_cast<std::uint64_t>(static_cast<std::uint32_t>(y)) << 32 |
+                               static_cast<std::uint32_t>(x));
+}
+constexpr POINT PointFromLParam(LPARAM l) {
+    return POINT{static_cast<std::int32_t>(l & 0xFFFFFFFF), static_cast<std::int32_t>(l >> 32)};
+}
+
+// Message tables. A window class lists the messages it handles between
+// BEGIN_MESSAGE_MAP and END_MESSAGE_MAP; each entry holds a small function
+// that unpacks the message and calls the member handler with its proper
+// types. A lookup walks from the object's own table through its base
+// classes' tables; a message no table lists gets the default handling.
+
+class CWnd;
+
+struct AFX_MSGMAP_ENTRY {
+    UINT nMessage; // window message, or WM_COMMAND for a button press
+    int nID;       // the button's id (WM_COMMAND only)
+    LRESULT (*pfnThunk)(CWnd* pWnd, WPARAM wParam, LPARAM lParam);
+};
+
+struct AFX_MSGMAP {
+    const AFX_MSGMAP* (*pfnGetBaseMap)();
+    const AFX_MSGMAP_ENTRY* lpEntries; // ends with an entry whose pfnThunk is null
+};
+
+#define DECLARE_MESSAGE_MAP()                                                                      \
+protected:                                                                                         \
+    static const AFX_MSGMAP* GetThisMessageMap();                                                  \
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
+    const AFX_MSGMAP* theClass::GetMessageMap() const {                                            \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
+    const AFX_MSGMAP* theClass::GetThisMessageMap() {                                              \
+        using ThisClass = theClass;                                                                \
+        using TheBaseClass = baseClass;                                                            \
+        static const AFX_MSGMAP_ENTRY entries[] = {
+
+#define END_MESSAGE_MAP()                                                                          \
+    { 0, 0, nullptr }                                                                              \
+    }                                                                                              \
+    ;                                                                                              \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, entries};              \
+    return &messageMap;                                                                            \
+    }
+
+#define ON_WM_PAINT()                                                                              \
+    {WM_PAINT, 0, [](CWnd* pWnd, WPARAM, LPARAM) -> LRESULT {                                      \
+         static_cast<ThisClass*>(pWnd)->OnPaint();                                                 \
+         return 0;                                                                                 \
+     }},
+
+#define ON_MOUSE_MESSAGE(message, memberFxn)                                                       \
+    {message, 0, [](CWnd* pWnd, WPARAM wParam, LPARAM lParam) -> LRESULT {                         \
+         static_cast<ThisClass*>(pWnd)->memberFxn(static_cast<UINT>(wParam),                       \
+                                                  PointFromLParam(lParam));                        \
+         return 0;                                                                                 \
+     }},
+#define ON_WM_LBUTTONDOWN() ON_MOUSE_MESSAGE(WM_LBUTTONDOWN, OnLButtonDown)
+#define ON_WM_RBUTTONDOWN() ON_MOUSE_MESSAGE(WM_RBUTTONDOWN, OnRButtonDown)
+
+// A press of the button with the given id.
+#define ON_BN_CLICKED(id, memberFxn)                                                               \
+    {WM_COMMAND, (id), [](CWnd* pWnd, WPARAM, LPARAM) -> LRESULT {                                 \
+         static_cast<ThisClass*>(pWnd)->memberFxn();                                               \
+         return 0;                                                                                 \
+     }},
