@@ -9,6 +9,10 @@
 #include <QFont>
 #include <QScreen>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
@@ -21,25 +25,29 @@ namespace {
 // Fewer bits per pixel than this leave Qt's widgets unable to draw.
 constexpr int kLeastDepth = 15;
 
-// The program's name, which begins a failure line.
+// The scale settings that leave room on a screen for the program's windows.
+constexpr double kLeastScale = 0.1;
+constexpr double kGreatestScale = 10;
+constexpr int kLeastFontDpi = 24;
+constexpr int kGreatestFontDpi = 960;
+
+QString Quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// The program's name, which begins each line of its own.
 std::string& ProgramName() {
     static std::string name;
     return name;
 }
 
-// Prints the failure line.
-void SayWhy(const QString& text) {
-    std::string line = text.toStdString();
+// Prints a line of the program's own, with any control character made harmless.
+void Say(const QString& text) {
+    std::string line = ProgramName() + (ProgramName().empty() ? "" : ": ") + text.toStdString();
     for (char& c : line) {
-        c = static_cast<unsigned char>(c) < ' ' ? '?' : c; // one line, whatever the text held
+        c = static_cast<unsigned char>(c) < ' ' ? '?' : c;
     }
-    const std::string& name = ProgramName();
-    std::fprintf(stderr, "%s%s%s\n", name.c_str(), name.empty() ? "" : ": ", line.c_str());
-    std::fflush(nullptr);
-}
-
-QString Quoted(const QString& text) {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    std::fprintf(stderr, "%s\n", line.c_str());
 }
 
 // The display that a platform of Qt's opens, named for the user; reason is
@@ -65,93 +73,138 @@ QString DisplayOf(const QString& platform, const QString& reason) {
            (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')'));
 }
 
-// What Qt says while the application opens the display is held back until
-// the start is known to have worked, and then passed on as Qt would have
-// printed it. Where no platform can be opened Qt ends the program with an
-// abort and a page of text; instead, each platform it tried is named on one
-// line and the program ends with status 1.
+// Drops a scale setting that Qt would take but that leaves no room for a
+// window: a number that is not finite, or too small or too large a scale.
+// The program then starts at the normal scale, and says so.
+void DropUnusableScale(const char* pszName, double least, double greatest) {
+    const QString value = qEnvironmentVariable(pszName);
+    for (const QString& entry : value.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        bool bNumber = false;
+        const double scale = entry.section(QLatin1Char('='), -1).toDouble(&bNumber);
+        if (bNumber && !(std::isfinite(scale) && scale >= least && scale <= greatest)) {
+            Say(QStringLiteral("ignoring %1=%2: a scale from %3 to %4 is needed")
+                    .arg(QLatin1String(pszName), value)
+                    .arg(least)
+                    .arg(greatest));
+            qunsetenv(pszName);
+            return;
+        }
+    }
+}
+
+// While the Qt application opens the display, what Qt and the libraries
+// under it say is held back: Qt's messages in a list, anything written
+// straight to standard error in a memory file. Once the start has worked it
+// is passed on as it would have been printed. Where Qt can open no platform
+// it would end the program with an abort and a page of text; instead, each
+// platform it tried is named on one line and the program ends with status 1.
 class StartMessages {
 public:
-    StartMessages() {
+    StartMessages() : m_held(memfd_create("start", MFD_CLOEXEC)), m_stderr(dup(STDERR_FILENO)) {
+        if (m_held >= 0 && m_stderr >= 0) {
+            dup2(m_held, STDERR_FILENO);
+        }
         s_pThis = this;
         m_previous = qInstallMessageHandler(&StartMessages::Handle);
     }
-    ~StartMessages() { Release(); }
+    ~StartMessages() {
+        Restore();
+        close(m_held);
+    }
     StartMessages(const StartMessages&) = delete;
     StartMessages& operator=(const StartMessages&) = delete;
 
-    // Passes on what was held, and lets later messages through.
+    // The start has worked: passes on what was held.
     void Release() {
-        const std::scoped_lock lock(s_mutex);
-        if (s_pThis != this) {
-            return;
+        Restore();
+        char buffer[4096];
+        lseek(m_held, 0, SEEK_SET);
+        for (ssize_t n = 0; (n = read(m_held, buffer, sizeof buffer)) > 0;) {
+            (void)!write(STDERR_FILENO, buffer, static_cast<std::size_t>(n));
         }
-        qInstallMessageHandler(m_previous);
-        s_pThis = nullptr;
-        for (const auto& [type, category, text] : m_held) {
+        for (const auto& [type, category, text] : m_messages) {
             qt_message_output(type, QMessageLogContext(nullptr, 0, nullptr, category.c_str()),
                               text);
         }
     }
 
+    // The start has failed: says why, dropping what was held.
+    void Fail(const QString& why) {
+        Restore();
+        Say(why);
+    }
+
 private:
-    static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    // Puts standard error and Qt's message handler back.
+    void Restore() {
         const std::scoped_lock lock(s_mutex);
+        if (s_pThis == this) {
+            dup2(m_stderr, STDERR_FILENO);
+            close(m_stderr);
+            qInstallMessageHandler(m_previous);
+            s_pThis = nullptr;
+        }
+    }
+
+    static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        std::unique_lock lock(s_mutex);
         StartMessages* self = s_pThis;
+        const QString line = text.section(QLatin1Char('\n'), 0, 0);
         if (self == nullptr) {
             return;
         }
-        const QString line = text.section(QLatin1Char('\n'), 0, 0);
         // "Could not load (or find) the Qt platform plugin "NAME" ...": the
         // plugin NAME failed, for the reason Qt gave just before.
         if (line.contains(QLatin1String("the Qt platform plugin"))) {
-            const bool bMissing = line.startsWith(QLatin1String("Could not find"));
-            self->m_failures.push_back(
-                DisplayOf(line.section(QLatin1Char('"'), 1, 1),
-                          bMissing ? QStringLiteral("no such plugin is installed") : QString()));
+            self->m_failures.append(DisplayOf(line.section(QLatin1Char('"'), 1, 1),
+                                              line.startsWith(QLatin1String("Could not find"))
+                                                  ? QStringLiteral("not installed")
+                                                  : QString()));
         } else if (type == QtFatalMsg) {
-            if (self->m_failures.empty()) {
-                self->m_failures.push_back(
-                    DisplayOf(qEnvironmentVariable("QT_QPA_PLATFORM"), line));
+            if (self->m_failures.isEmpty()) {
+                self->m_failures.append(DisplayOf(qEnvironmentVariable("QT_QPA_PLATFORM"), line));
             }
-            SayWhy(QStringLiteral("cannot open ") +
-                   self->m_failures.join(QStringLiteral(", nor ")));
+            lock.unlock();
+            self->Fail(QStringLiteral("cannot open ") +
+                       self->m_failures.join(QStringLiteral(", nor ")));
             std::_Exit(1);
         } else {
-            self->m_held.emplace_back(type, context.category != nullptr ? context.category : "",
-                                      text);
+            self->m_messages.emplace_back(type, context.category != nullptr ? context.category : "",
+                                          text);
         }
     }
 
     static inline std::mutex s_mutex;
     static inline StartMessages* s_pThis = nullptr;
+    int m_held;
+    int m_stderr;
     QtMessageHandler m_previous = nullptr;
-    std::vector<std::tuple<QtMsgType, std::string, QString>> m_held;
+    std::vector<std::tuple<QtMsgType, std::string, QString>> m_messages;
     QStringList m_failures;
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 0) {
-        ProgramName() = std::filesystem::path(argv[0]).filename().string();
-    }
+    ProgramName() = std::filesystem::path(argc > 0 ? argv[0] : "").filename().string();
+    DropUnusableScale("QT_SCALE_FACTOR", kLeastScale, kGreatestScale);
+    DropUnusableScale("QT_SCREEN_SCALE_FACTORS", kLeastScale, kGreatestScale);
+    DropUnusableScale("QT_FONT_DPI", kLeastFontDpi, kGreatestFontDpi);
     // The program takes no command line: only its own name reaches Qt, so
     // no argument can change how it runs.
     int qtArgc = argc > 0 ? 1 : 0;
     StartMessages messages;
     QApplication app(qtArgc, argv);
     const QScreen* screen = QGuiApplication::primaryScreen();
+    const QString display = DisplayOf(QGuiApplication::platformName(), {});
     if (screen == nullptr) {
-        SayWhy(QStringLiteral("cannot open a screen of ") +
-               DisplayOf(QGuiApplication::platformName(), {}));
+        messages.Fail(QStringLiteral("cannot open a screen of ") + display);
         return 1;
     }
     if (screen->depth() < kLeastDepth) {
-        SayWhy(DisplayOf(QGuiApplication::platformName(), {}) +
-               QStringLiteral(" has %1 bits per pixel; %2 or more are needed")
-                   .arg(screen->depth())
-                   .arg(kLeastDepth));
+        messages.Fail(display + QStringLiteral(" has %1 bits per pixel; %2 or more are needed")
+                                    .arg(screen->depth())
+                                    .arg(kLeastDepth));
         return 1;
     }
     messages.Release();
