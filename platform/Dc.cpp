@@ -73,25 +73,16 @@ QFont CFont::ToQFont() const {
 }
 
 CGdiObject* GetStockObject(int nIndex) {
-    switch (nIndex) {
-    case WHITE_BRUSH: {
-        static CBrush white(RGB(255, 255, 255));
-        return &white;
-    }
-    case HOLLOW_BRUSH: {
-        static CBrush hollow;
-        return &hollow;
-    }
-    case SYSTEM_FONT: {
-        // At least one pixel even on a screen of a few dpi: text drawn with a
-        // font that is not created falls back to this one, which must be.
-        static CFont system(kSystemFace, std::max(1, kSystemEmAt96Dpi * ScreenDpi() / kDefaultDpi),
-                            true);
-        return &system;
-    }
-    default:
-        return nullptr;
-    }
+    static CBrush white(RGB(255, 255, 255));
+    static CBrush hollow;
+    // At least one pixel even on a screen of a few dpi: text drawn with a
+    // font that is not created falls back to this one, which must be.
+    static CFont system(kSystemFace, std::max(1, kSystemEmAt96Dpi * ScreenDpi() / kDefaultDpi),
+                        true);
+    return nIndex == WHITE_BRUSH    ? static_cast<CGdiObject*>(&white)
+           : nIndex == HOLLOW_BRUSH ? static_cast<CGdiObject*>(&hollow)
+           : nIndex == SYSTEM_FONT  ? static_cast<CGdiObject*>(&system)
+                                    : nullptr;
 }
 
 CDC::CDC(CWnd* pWnd, bool bClipToPaint)
@@ -120,10 +111,7 @@ CGdiObject* CDC::SelectStockObject(int nIndex) {
     if (auto* pFont = dynamic_cast<CFont*>(pObject)) {
         return SelectObject(pFont);
     }
-    if (auto* pBrush = dynamic_cast<CBrush*>(pObject)) {
-        return SelectObject(pBrush);
-    }
-    return nullptr;
+    return SelectObject(dynamic_cast<CBrush*>(pObject));
 }
 
 bool CDC::BeginPainter(QPainter& painter) const {

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QEventLoop>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,23 +21,6 @@ namespace {
 // a monospaced face, which clips the guidance text.
 constexpr const char* kFallbackFace = "Liberation Sans";
 
-// Pixels per 4 horizontal and per 8 vertical dialog units.
-struct BaseUnits {
-    int cx;
-    int cy;
-};
-
-// Dialog units to pixels, du * base / per rounded to the nearest pixel.
-int ToPixels(int du, int base, int per) {
-    const long long product = static_cast<long long>(du) * base;
-    return static_cast<int>((product + per / 2) / per);
-}
-
-QRect ToPixels(int x, int y, int cx, int cy, BaseUnits units) {
-    return QRect(ToPixels(x, units.cx, 4), ToPixels(y, units.cy, 8), ToPixels(cx, units.cx, 4),
-                 ToPixels(cy, units.cy, 8));
-}
-
 // Sends a control's press to the dialog window that owns pDialog, if it
 // still has one; a widget outliving its window (it is deleted later) stays
 // quiet.
@@ -55,21 +37,19 @@ class DialogWidget : public QDialog {
 public:
     void reject() override { SendCommand(this, IDCANCEL); }
 
-    // Alt with a key is for mnemonics only. Qt has already offered it to the
-    // mnemonics of the enabled controls; whatever is left must not reach a
-    // control, or an edit field would type the key.
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override {
         // A button's mnemonic clicks it at once and gives it the focus; Qt's
         // own answer is a click a tenth of a second later, which an Enter
         // typed quickly after it would overtake.
-        if (pEvent->type() == QEvent::Shortcut) {
-            auto* button = qobject_cast<QAbstractButton*>(pWatched);
-            if (button != nullptr && button->isEnabled()) {
-                button->setFocus(Qt::ShortcutFocusReason);
-                button->click();
-                return true;
-            }
+        auto* button = qobject_cast<QAbstractButton*>(pWatched);
+        if (pEvent->type() == QEvent::Shortcut && button != nullptr && button->isEnabled()) {
+            button->setFocus(Qt::ShortcutFocusReason);
+            button->click();
+            return true;
         }
+        // Alt with a key is for mnemonics only. Qt has already offered it to
+        // the mnemonics of the enabled controls; whatever is left must not
+        // reach a control, or an edit field would type the key.
         if (pEvent->type() == QEvent::KeyPress) {
             const auto modifiers = static_cast<QKeyEvent*>(pEvent)->modifiers();
             if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier)) {
@@ -113,10 +93,19 @@ QWidget* CreateWidgetOfKind(const DialogItem& item, QWidget* pDialog) {
     case DialogItemKind::DefPushButton: {
         auto* button = new QPushButton(text, pDialog);
         button->setDefault(true);
+        QObject::connect(button, &QPushButton::clicked, pDialog,
+                         [pDialog, nID = item.nID] { SendCommand(pDialog, nID); });
         return button;
     }
-    case DialogItemKind::AutoCheckBox:
-        return new QCheckBox(text, pDialog);
+    case DialogItemKind::AutoCheckBox: {
+        // Whatever toggles the box, a click, its mnemonic, the space bar or
+        // an assistive technology's action, sends the command once; the data
+        // exchange sets the box with its signals blocked.
+        auto* box = new QCheckBox(text, pDialog);
+        QObject::connect(box, &QCheckBox::toggled, pDialog,
+                         [pDialog, nID = item.nID] { SendCommand(pDialog, nID); });
+        return box;
+    }
     case DialogItemKind::Edit: {
         auto* edit = new DialogEdit(text, pDialog);
         edit->setFrame((item.style & WS_BORDER) != 0);
@@ -131,41 +120,6 @@ QWidget* CreateWidgetOfKind(const DialogItem& item, QWidget* pDialog) {
     }
     }
     return nullptr;
-}
-
-// Gives the dialog widget the template's caption, font, frame and client
-// size, and returns the base units of the font it ended up with: the average
-// width of the 52 letters A-Z a-z, rounded, and the font's height.
-BaseUnits ApplyDialogFrame(const DialogTemplate& tmpl, QWidget* pDialog) {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
-    if ((tmpl.style & WS_CAPTION) == WS_CAPTION) {
-        flags |= Qt::WindowTitleHint;
-    }
-    if ((tmpl.style & WS_SYSMENU) != 0) {
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    }
-    pDialog->setWindowFlags(flags);
-    pDialog->setWindowTitle(QString::fromUtf8(tmpl.pszCaption));
-
-    QFont font(QString::fromUtf8(tmpl.pszFontFace), tmpl.nPointSize);
-    font.setFamilies({QString::fromUtf8(tmpl.pszFontFace), QString::fromLatin1(kFallbackFace)});
-    font.setStyleHint(QFont::SansSerif);
-    // Stated in full, so that nothing is taken over from the application's
-    // font: a template's font is upright and of normal weight.
-    font.setWeight(QFont::Normal);
-    font.setStyle(QFont::StyleNormal);
-    pDialog->setFont(font);
-
-    const QFontMetrics metrics(pDialog->font());
-    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const BaseUnits units{(metrics.horizontalAdvance(alphabet) + 26) / 52, metrics.height()};
-    const QSize client = ToPixels(0, 0, tmpl.cx, tmpl.cy, units).size();
-    if ((tmpl.style & DS_MODALFRAME) != 0) {
-        pDialog->setFixedSize(client);
-    } else {
-        pDialog->resize(client);
-    }
-    return units;
 }
 
 // A control of a dialog: a window over a widget the dialog owns.
@@ -219,14 +173,13 @@ int CDialog::DoModal() {
         ShowWindow(SW_SHOW);
         // Once shown the frame around the client area is known; place the whole.
         PlaceOnScreen();
-        if (bSetFocus) {
-            for (const DialogItem& item : m_template.items) {
-                const CWnd* control = GetDlgItem(item.nID);
-                if ((item.style & WS_TABSTOP) != 0 && control != nullptr &&
-                    control->GetWidget()->isEnabled() && control->GetWidget()->isVisible()) {
-                    control->GetWidget()->setFocus(Qt::TabFocusReason);
-                    break;
-                }
+        for (const DialogItem& item : m_template.items) {
+            const CWnd* control = GetDlgItem(item.nID);
+            QWidget* widget = control != nullptr ? control->GetWidget() : nullptr;
+            if (bSetFocus && (item.style & WS_TABSTOP) != 0 && widget != nullptr &&
+                widget->isEnabled() && widget->isVisible()) {
+                widget->setFocus(Qt::TabFocusReason);
+                break;
             }
         }
         QEventLoop loop;
@@ -275,9 +228,9 @@ BOOL CDialog::DestroyWindow() {
 void CDialog::OnWindowLost() {
     if (m_pModalLoop != nullptr) {
         EndDialog(IDCANCEL);
-        return;
+    } else {
+        CWnd::OnWindowLost();
     }
-    CWnd::OnWindowLost();
 }
 
 BOOL CDialog::OnInitDialog() {
@@ -305,16 +258,48 @@ LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CWnd::DefWindowProc(message, wParam, lParam);
 }
 
+// The dialog gets the template's caption, frame and font, and its controls
+// are placed in dialog units of the font it ended up with: a quarter of the
+// average width of the 52 letters A-Z a-z, rounded, and an eighth of its
+// height.
 void CDialog::CreateDialogWindow() {
     auto* dialog = new DialogWidget;
-    const BaseUnits units = ApplyDialogFrame(m_template, dialog);
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+    if ((m_template.style & WS_CAPTION) == WS_CAPTION) {
+        flags |= Qt::WindowTitleHint;
+    }
+    if ((m_template.style & WS_SYSMENU) != 0) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    dialog->setWindowFlags(flags);
+    dialog->setWindowTitle(QString::fromUtf8(m_template.pszCaption));
     dialog->setWindowModality(Qt::ApplicationModal);
+    QFont font(QString::fromUtf8(m_template.pszFontFace), m_template.nPointSize);
+    font.setFamilies({font.family(), QString::fromLatin1(kFallbackFace)});
+    font.setStyleHint(QFont::SansSerif);
+    // Stated in full, so that nothing is taken over from the application's
+    // font: a template's font is upright and of normal weight.
+    font.setWeight(QFont::Normal);
+    font.setStyle(QFont::StyleNormal);
+    dialog->setFont(font);
     AttachWidget(dialog, true);
+
+    const QFontMetrics metrics(dialog->font());
+    const int cxBase = (metrics.horizontalAdvance(QStringLiteral(
+                            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) +
+                        26) /
+                       52;
+    const auto toPixels = [cxBase, cyBase = metrics.height()](int x, int y, int cx, int cy) {
+        const auto scale = [](int du, int base, int per) { return (du * base + per / 2) / per; };
+        return QRect(scale(x, cxBase, 4), scale(y, cyBase, 8), scale(cx, cxBase, 4),
+                     scale(cy, cyBase, 8));
+    };
+    SetClientSize(toPixels(0, 0, m_template.cx, m_template.cy).size());
 
     QWidget* previousTabStop = nullptr;
     for (const DialogItem& item : m_template.items) {
         QWidget* widget = CreateWidgetOfKind(item, dialog);
-        widget->setGeometry(ToPixels(item.x, item.y, item.cx, item.cy, units));
+        widget->setGeometry(toPixels(item.x, item.y, item.cx, item.cy));
         const bool bTabStop = (item.style & WS_TABSTOP) != 0;
         if (item.kind != DialogItemKind::Static) {
             widget->setFocusPolicy(bTabStop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -325,11 +310,6 @@ void CDialog::CreateDialogWindow() {
         if (item.nID != IDC_STATIC) {
             m_items[item.nID] = std::make_unique<CDlgItem>(widget);
         }
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            const int nID = item.nID;
-            QObject::connect(button, &QAbstractButton::clicked, dialog,
-                             [dialog, nID] { SendCommand(dialog, nID); });
-        }
         if (bTabStop) {
             if (previousTabStop != nullptr) {
                 QWidget::setTabOrder(previousTabStop, widget);
@@ -339,15 +319,21 @@ void CDialog::CreateDialogWindow() {
     }
 }
 
+void CDialog::SetClientSize(const QSize& size) {
+    if ((m_template.style & DS_MODALFRAME) != 0) {
+        GetWidget()->setFixedSize(size);
+    } else {
+        GetWidget()->resize(size);
+    }
+}
+
 // The dialog, frame included, never grows past the available area of its
 // screen: its size follows its font, and at an extreme font setting it would
 // otherwise take a surface of gigabytes that could never be seen whole.
 void CDialog::PlaceOnScreen() {
     QWidget* dialog = GetWidget();
-    const QScreen* screen = dialog->screen();
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
+    const QScreen* screen =
+        dialog->screen() != nullptr ? dialog->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
@@ -355,11 +341,7 @@ void CDialog::PlaceOnScreen() {
     const QSize frame = dialog->frameGeometry().size() - dialog->size();
     const QSize client = dialog->size().boundedTo(area.size() - frame);
     if (client != dialog->size()) {
-        if ((m_template.style & DS_MODALFRAME) != 0) {
-            dialog->setFixedSize(client);
-        } else {
-            dialog->resize(client);
-        }
+        SetClientSize(client);
     }
     QRect whole(QPoint(0, 0), client + frame);
     whole.moveCenter(area.center());
@@ -367,25 +349,18 @@ void CDialog::PlaceOnScreen() {
 }
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
-    auto* box = ControlOf<QCheckBox>(pDX, nIDC);
-    if (box == nullptr) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
+    if (auto* box = ControlOf<QCheckBox>(pDX, nIDC); box != nullptr && pDX->m_bSaveAndValidate) {
         value = box->isChecked() ? 1 : 0;
-    } else {
+    } else if (box != nullptr) {
+        const QSignalBlocker blocker(box);
         box->setChecked(value != 0);
     }
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value) {
-    auto* edit = ControlOf<QLineEdit>(pDX, nIDC);
-    if (edit == nullptr) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
+    if (auto* edit = ControlOf<QLineEdit>(pDX, nIDC); edit != nullptr && pDX->m_bSaveAndValidate) {
         value = edit->text().toStdString();
-    } else {
+    } else if (edit != nullptr) {
         edit->setText(QString::fromStdString(value));
     }
 }

@@ -22,6 +22,7 @@
 #include <string>
 
 class QEventLoop;
+class QSize;
 
 // Window styles of a dialog and of its controls.
 inline constexpr UINT WS_VISIBLE = 0x10000000u;
@@ -113,6 +114,8 @@ protected:
 
 private:
     void CreateDialogWindow();
+    // The client area's size; a dialog with a modal frame keeps it fixed.
+    void SetClientSize(const QSize& size);
     void PlaceOnScreen();
 
     const DialogTemplate& m_template;

@@ -12,13 +12,11 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <mutex>
 #include <string>
-#include <tuple>
-#include <vector>
 
 namespace {
 
@@ -92,95 +90,82 @@ void DropUnusableScale(const char* pszName, double least, double greatest) {
     }
 }
 
-// While the Qt application opens the display, what Qt and the libraries
-// under it say is held back: Qt's messages in a list, anything written
-// straight to standard error in a memory file. Once the start has worked it
-// is passed on as it would have been printed. Where Qt can open no platform
-// it would end the program with an abort and a page of text; instead, each
-// platform it tried is named on one line and the program ends with status 1.
-class StartMessages {
+// While the Qt application opens the display, standard error is a memory
+// file: whatever Qt and the libraries under it say is held back, and passed
+// on once the start has worked. Where Qt can open no platform it would end
+// the program with an abort and a page of text; instead, each platform it
+// tried is named on one line, and the program ends with status 1.
+class HeldStart {
 public:
-    StartMessages() : m_held(memfd_create("start", MFD_CLOEXEC)), m_stderr(dup(STDERR_FILENO)) {
-        if (m_held >= 0 && m_stderr >= 0) {
-            dup2(m_held, STDERR_FILENO);
+    HeldStart() {
+        s_held = memfd_create("start", MFD_CLOEXEC);
+        s_stderr = s_held >= 0 ? dup(STDERR_FILENO) : -1;
+        if (s_stderr >= 0) {
+            dup2(s_held, STDERR_FILENO);
         }
-        s_pThis = this;
-        m_previous = qInstallMessageHandler(&StartMessages::Handle);
+        s_previous = qInstallMessageHandler(&HeldStart::OnMessage);
     }
-    ~StartMessages() {
+    ~HeldStart() {
         Restore();
-        close(m_held);
+        close(s_held);
     }
-    StartMessages(const StartMessages&) = delete;
-    StartMessages& operator=(const StartMessages&) = delete;
+    HeldStart(const HeldStart&) = delete;
+    HeldStart& operator=(const HeldStart&) = delete;
 
     // The start has worked: passes on what was held.
     void Release() {
         Restore();
-        char buffer[4096];
-        lseek(m_held, 0, SEEK_SET);
-        for (ssize_t n = 0; (n = read(m_held, buffer, sizeof buffer)) > 0;) {
-            (void)!write(STDERR_FILENO, buffer, static_cast<std::size_t>(n));
-        }
-        for (const auto& [type, category, text] : m_messages) {
-            qt_message_output(type, QMessageLogContext(nullptr, 0, nullptr, category.c_str()),
-                              text);
-        }
+        const QByteArray held = Held();
+        (void)!write(STDERR_FILENO, held.constData(), static_cast<std::size_t>(held.size()));
     }
-
-    // The start has failed: says why, dropping what was held.
-    void Fail(const QString& why) {
+    // The start has failed: says why instead.
+    static void Fail(const QString& why) {
         Restore();
         Say(why);
     }
 
 private:
-    // Puts standard error and Qt's message handler back.
-    void Restore() {
-        const std::scoped_lock lock(s_mutex);
-        if (s_pThis == this) {
-            dup2(m_stderr, STDERR_FILENO);
-            close(m_stderr);
-            qInstallMessageHandler(m_previous);
-            s_pThis = nullptr;
+    static QByteArray Held() {
+        QByteArray held(static_cast<qsizetype>(std::max<off_t>(lseek(s_held, 0, SEEK_END), 0)), 0);
+        return pread(s_held, held.data(), static_cast<std::size_t>(held.size()), 0) == held.size()
+                   ? held
+                   : QByteArray();
+    }
+    static void Restore() {
+        if (s_stderr >= 0) {
+            qInstallMessageHandler(s_previous);
+            dup2(s_stderr, STDERR_FILENO);
+            close(s_stderr);
+            s_stderr = -1;
         }
     }
-
-    static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        std::unique_lock lock(s_mutex);
-        StartMessages* self = s_pThis;
-        const QString line = text.section(QLatin1Char('\n'), 0, 0);
-        if (self == nullptr) {
+    // Qt's fatal message, which an abort would follow: each "Could not load
+    // (or find) the Qt platform plugin "NAME"" held names a platform tried.
+    static void OnMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type != QtFatalMsg) {
+            s_previous(type, context, text);
             return;
         }
-        // "Could not load (or find) the Qt platform plugin "NAME" ...": the
-        // plugin NAME failed, for the reason Qt gave just before.
-        if (line.contains(QLatin1String("the Qt platform plugin"))) {
-            self->m_failures.append(DisplayOf(line.section(QLatin1Char('"'), 1, 1),
-                                              line.startsWith(QLatin1String("Could not find"))
-                                                  ? QStringLiteral("not installed")
-                                                  : QString()));
-        } else if (type == QtFatalMsg) {
-            if (self->m_failures.isEmpty()) {
-                self->m_failures.append(DisplayOf(qEnvironmentVariable("QT_QPA_PLATFORM"), line));
+        QStringList failed;
+        for (const QString& line : QString::fromLocal8Bit(Held()).split(QLatin1Char('\n'))) {
+            if (line.contains(QLatin1String("the Qt platform plugin"))) {
+                failed << DisplayOf(line.section(QLatin1Char('"'), 1, 1),
+                                    line.contains(QLatin1String("Could not find"))
+                                        ? QStringLiteral("not installed")
+                                        : QString());
             }
-            lock.unlock();
-            self->Fail(QStringLiteral("cannot open ") +
-                       self->m_failures.join(QStringLiteral(", nor ")));
-            std::_Exit(1);
-        } else {
-            self->m_messages.emplace_back(type, context.category != nullptr ? context.category : "",
-                                          text);
         }
+        if (failed.isEmpty()) {
+            failed << DisplayOf(qEnvironmentVariable("QT_QPA_PLATFORM"),
+                                text.section(QLatin1Char('\n'), 0, 0));
+        }
+        Fail(QStringLiteral("cannot open ") + failed.join(QStringLiteral(", nor ")));
+        std::_Exit(1);
     }
 
-    static inline std::mutex s_mutex;
-    static inline StartMessages* s_pThis = nullptr;
-    int m_held;
-    int m_stderr;
-    QtMessageHandler m_previous = nullptr;
-    std::vector<std::tuple<QtMsgType, std::string, QString>> m_messages;
-    QStringList m_failures;
+    static inline int s_held = -1;
+    static inline int s_stderr = -1;
+    static inline QtMessageHandler s_previous = nullptr;
 };
 
 } // namespace
@@ -193,21 +178,21 @@ int main(int argc, char** argv) {
     // The program takes no command line: only its own name reaches Qt, so
     // no argument can change how it runs.
     int qtArgc = argc > 0 ? 1 : 0;
-    StartMessages messages;
+    HeldStart held;
     QApplication app(qtArgc, argv);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QString display = DisplayOf(QGuiApplication::platformName(), {});
     if (screen == nullptr) {
-        messages.Fail(QStringLiteral("cannot open a screen of ") + display);
+        HeldStart::Fail(QStringLiteral("cannot open a screen of ") + display);
         return 1;
     }
     if (screen->depth() < kLeastDepth) {
-        messages.Fail(display + QStringLiteral(" has %1 bits per pixel; %2 or more are needed")
-                                    .arg(screen->depth())
-                                    .arg(kLeastDepth));
+        HeldStart::Fail(display + QStringLiteral(" has %1 bits per pixel; %2 or more are needed")
+                                      .arg(screen->depth())
+                                      .arg(kLeastDepth));
         return 1;
     }
-    messages.Release();
+    held.Release();
     // The loop ends with the main window, not with the last window closed:
     // a dialog may close before the main window is first shown.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -73,22 +73,24 @@ constexpr POINT PointFromLParam(LPARAM l) {
 }
 
 // Message tables. A window class lists the messages it handles between
-// BEGIN_MESSAGE_MAP and END_MESSAGE_MAP; each entry holds a small function
-// that unpacks the message and calls the member handler with its proper
-// types. A lookup walks from the object's own table through its base
+// BEGIN_MESSAGE_MAP and END_MESSAGE_MAP, each with the member function that
+// handles it. A lookup walks from the object's own table through its base
 // classes' tables; a message no table lists gets the default handling.
 
 class CWnd;
+using AFX_PMSG = void (CWnd::*)();                  // paint and button presses
+using AFX_PMSG_MOUSE = void (CWnd::*)(UINT, POINT); // mouse presses: key flags, client point
 
 struct AFX_MSGMAP_ENTRY {
-    UINT nMessage; // window message, or WM_COMMAND for a button press
+    UINT nMessage; // window message, or WM_COMMAND for a button press; 0 ends the table
     int nID;       // the button's id (WM_COMMAND only)
-    LRESULT (*pfnThunk)(CWnd* pWnd, WPARAM wParam, LPARAM lParam);
+    AFX_PMSG pfn;
+    AFX_PMSG_MOUSE pfnMouse;
 };
 
 struct AFX_MSGMAP {
     const AFX_MSGMAP* (*pfnGetBaseMap)();
-    const AFX_MSGMAP_ENTRY* lpEntries; // ends with an entry whose pfnThunk is null
+    const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
 #define DECLARE_MESSAGE_MAP()                                                                      \
@@ -106,31 +108,18 @@ protected:                                                                      
         static const AFX_MSGMAP_ENTRY entries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    { 0, 0, nullptr }                                                                              \
+    { 0, 0, nullptr, nullptr }                                                                     \
     }                                                                                              \
     ;                                                                                              \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, entries};              \
     return &messageMap;                                                                            \
     }
 
-#define ON_WM_PAINT()                                                                              \
-    {WM_PAINT, 0, [](CWnd* pWnd, WPARAM, LPARAM) -> LRESULT {                                      \
-         static_cast<ThisClass*>(pWnd)->OnPaint();                                                 \
-         return 0;                                                                                 \
-     }},
-
-#define ON_MOUSE_MESSAGE(message, memberFxn)                                                       \
-    {message, 0, [](CWnd* pWnd, WPARAM wParam, LPARAM lParam) -> LRESULT {                         \
-         static_cast<ThisClass*>(pWnd)->memberFxn(static_cast<UINT>(wParam),                       \
-                                                  PointFromLParam(lParam));                        \
-         return 0;                                                                                 \
-     }},
-#define ON_WM_LBUTTONDOWN() ON_MOUSE_MESSAGE(WM_LBUTTONDOWN, OnLButtonDown)
-#define ON_WM_RBUTTONDOWN() ON_MOUSE_MESSAGE(WM_RBUTTONDOWN, OnRButtonDown)
-
+#define ON_WM_PAINT() {WM_PAINT, 0, static_cast<AFX_PMSG>(&ThisClass::OnPaint), nullptr},
+#define ON_WM_LBUTTONDOWN()                                                                        \
+    {WM_LBUTTONDOWN, 0, nullptr, static_cast<AFX_PMSG_MOUSE>(&ThisClass::OnLButtonDown)},
+#define ON_WM_RBUTTONDOWN()                                                                        \
+    {WM_RBUTTONDOWN, 0, nullptr, static_cast<AFX_PMSG_MOUSE>(&ThisClass::OnRButtonDown)},
 // A press of the button with the given id.
 #define ON_BN_CLICKED(id, memberFxn)                                                               \
-    {WM_COMMAND, (id), [](CWnd* pWnd, WPARAM, LPARAM) -> LRESULT {                                 \
-         static_cast<ThisClass*>(pWnd)->memberFxn();                                               \
-         return 0;                                                                                 \
-     }},
+    {WM_COMMAND, (id), static_cast<AFX_PMSG>(&ThisClass::memberFxn), nullptr},

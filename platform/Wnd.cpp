@@ -99,15 +99,10 @@ public:
 
 protected:
     bool event(QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::Show:
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::WindowActivate:
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize ||
+            type == QEvent::WindowActivate) {
             FitOuterSize();
-            break;
-        default:
-            break;
         }
         return QWidget::event(event);
     }
@@ -205,7 +200,7 @@ const AFX_MSGMAP* CWnd::GetMessageMap() const {
 }
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap() {
-    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, nullptr}};
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, nullptr, nullptr}};
     static const AFX_MSGMAP messageMap = {nullptr, entries};
     return &messageMap;
 }
@@ -218,9 +213,14 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const int id = message == WM_COMMAND ? static_cast<int>(wParam & 0xFFFF) : 0;
     for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
          map = map->pfnGetBaseMap != nullptr ? map->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->pfnThunk != nullptr; ++entry) {
+        for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->nMessage != 0; ++entry) {
             if (entry->nMessage == message && entry->nID == id) {
-                return entry->pfnThunk(this, wParam, lParam);
+                if (entry->pfnMouse != nullptr) {
+                    (this->*entry->pfnMouse)(static_cast<UINT>(wParam), PointFromLParam(lParam));
+                } else {
+                    (this->*entry->pfn)();
+                }
+                return 0;
             }
         }
     }
