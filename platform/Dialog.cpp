@@ -1,7 +1,6 @@
 #include "platform/Dialog.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDialog>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -20,13 +19,15 @@ namespace {
 // the game installs serves; fontconfig's own fallback can otherwise land on
 // a monospaced face, which clips the guidance text.
 constexpr const char* kFallbackFace = "Liberation Sans";
+// The letters whose average width is a font's horizontal base unit.
+constexpr const char* kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 // Sends a control's press to the dialog window that owns pDialog, if it
 // still has one; a widget outliving its window (it is deleted later) stays
 // quiet.
 void SendCommand(QWidget* pDialog, int nID) {
     if (CWnd* wnd = CWnd::FromWidget(pDialog)) {
-        wnd->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(nID), BN_CLICKED));
+        wnd->SendMessage(WM_COMMAND, static_cast<WPARAM>(nID));
     }
 }
 
@@ -93,19 +94,10 @@ QWidget* CreateWidgetOfKind(const DialogItem& item, QWidget* pDialog) {
     case DialogItemKind::DefPushButton: {
         auto* button = new QPushButton(text, pDialog);
         button->setDefault(true);
-        QObject::connect(button, &QPushButton::clicked, pDialog,
-                         [pDialog, nID = item.nID] { SendCommand(pDialog, nID); });
         return button;
     }
-    case DialogItemKind::AutoCheckBox: {
-        // Whatever toggles the box, a click, its mnemonic, the space bar or
-        // an assistive technology's action, sends the command once; the data
-        // exchange sets the box with its signals blocked.
-        auto* box = new QCheckBox(text, pDialog);
-        QObject::connect(box, &QCheckBox::toggled, pDialog,
-                         [pDialog, nID = item.nID] { SendCommand(pDialog, nID); });
-        return box;
-    }
+    case DialogItemKind::AutoCheckBox:
+        return new QCheckBox(text, pDialog);
     case DialogItemKind::Edit: {
         auto* edit = new DialogEdit(text, pDialog);
         edit->setFrame((item.style & WS_BORDER) != 0);
@@ -253,7 +245,7 @@ void CDialog::OnCancel() {
 
 LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
-        return SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(IDCANCEL), BN_CLICKED));
+        return SendMessage(WM_COMMAND, IDCANCEL);
     }
     return CWnd::DefWindowProc(message, wParam, lParam);
 }
@@ -285,10 +277,7 @@ void CDialog::CreateDialogWindow() {
     AttachWidget(dialog, true);
 
     const QFontMetrics metrics(dialog->font());
-    const int cxBase = (metrics.horizontalAdvance(QStringLiteral(
-                            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) +
-                        26) /
-                       52;
+    const int cxBase = (metrics.horizontalAdvance(QString::fromLatin1(kAlphabet)) + 26) / 52;
     const auto toPixels = [cxBase, cyBase = metrics.height()](int x, int y, int cx, int cy) {
         const auto scale = [](int du, int base, int per) { return (du * base + per / 2) / per; };
         return QRect(scale(x, cxBase, 4), scale(y, cyBase, 8), scale(cx, cxBase, 4),
@@ -309,6 +298,15 @@ void CDialog::CreateDialogWindow() {
         widget->installEventFilter(dialog);
         if (item.nID != IDC_STATIC) {
             m_items[item.nID] = std::make_unique<CDlgItem>(widget);
+        }
+        // A press sends the command; so does whatever toggles a check box (a
+        // click, its mnemonic, the space bar or an assistive technology's
+        // action), once, while the data exchange sets it with signals blocked.
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            QObject::connect(button,
+                             button->isCheckable() ? &QAbstractButton::toggled
+                                                   : &QAbstractButton::clicked,
+                             dialog, [dialog, nID = item.nID] { SendCommand(dialog, nID); });
         }
         if (bTabStop) {
             if (previousTabStop != nullptr) {

@@ -29,10 +29,6 @@ constexpr double kGreatestScale = 10;
 constexpr int kLeastFontDpi = 24;
 constexpr int kGreatestFontDpi = 960;
 
-QString Quoted(const QString& text) {
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
 // The program's name, which begins each line of its own.
 std::string& ProgramName() {
     static std::string name;
@@ -54,21 +50,21 @@ QString DisplayOf(const QString& platform, const QString& reason) {
     if (platform.compare(QLatin1String("xcb"), Qt::CaseInsensitive) == 0) {
         const QString display = qEnvironmentVariable("DISPLAY");
         return display.isEmpty() ? QStringLiteral("an X display (DISPLAY is not set)")
-                                 : QStringLiteral("the X display ") + Quoted(display);
+                                 : QStringLiteral("the X display \"%1\"").arg(display);
     }
     if (platform.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive)) {
-        if (qEnvironmentVariableIsSet("WAYLAND_SOCKET")) {
-            return QStringLiteral("the Wayland connection handed over in WAYLAND_SOCKET (") +
-                   Quoted(qEnvironmentVariable("WAYLAND_SOCKET")) + QLatin1Char(')');
-        }
         const QString name = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
-        const bool bNoRuntimeDir =
-            !name.startsWith(QLatin1Char('/')) && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR");
-        return QStringLiteral("the Wayland display ") + Quoted(name) +
-               (bNoRuntimeDir ? QStringLiteral(" (XDG_RUNTIME_DIR is not set)") : QString());
+        if (qEnvironmentVariableIsSet("WAYLAND_SOCKET")) {
+            return QStringLiteral("the Wayland connection handed over in WAYLAND_SOCKET (\"%1\")")
+                .arg(qEnvironmentVariable("WAYLAND_SOCKET"));
+        }
+        return QStringLiteral("the Wayland display \"%1\"").arg(name) +
+               (!name.startsWith(QLatin1Char('/')) && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")
+                    ? QStringLiteral(" (XDG_RUNTIME_DIR is not set)")
+                    : QString());
     }
-    return QStringLiteral("the platform ") + Quoted(platform) +
-           (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')'));
+    return QStringLiteral("the platform \"%1\"").arg(platform) +
+           (reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason));
 }
 
 // Drops a scale setting that Qt would take but that leaves no room for a
@@ -182,12 +178,11 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QString display = DisplayOf(QGuiApplication::platformName(), {});
-    if (screen == nullptr) {
-        HeldStart::Fail(QStringLiteral("cannot open a screen of ") + display);
-        return 1;
-    }
-    if (screen->depth() < kLeastDepth) {
-        HeldStart::Fail(display + QStringLiteral(" has %1 bits per pixel; %2 or more are needed")
+    if (screen == nullptr || screen->depth() < kLeastDepth) {
+        HeldStart::Fail(screen == nullptr
+                            ? QStringLiteral("cannot open a screen of ") + display
+                            : display +
+                                  QStringLiteral(" has %1 bits per pixel; %2 or more are needed")
                                       .arg(screen->depth())
                                       .arg(kLeastDepth));
         return 1;

@@ -56,12 +56,7 @@ inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
 inline constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
 
-// The notification WM_COMMAND carries for a pressed button, with the
-// button's id in the low word of WPARAM and the code in the high word.
-inline constexpr UINT BN_CLICKED = 0;
-constexpr WPARAM MAKEWPARAM(UINT low, UINT high) {
-    return static_cast<WPARAM>((low & 0xFFFFu) | ((high & 0xFFFFu) << 16));
-}
+// A button press arrives as WM_COMMAND with the button's id as WPARAM.
 
 // A mouse position travels in LPARAM as two 32-bit halves, x in the low one.
 constexpr LPARAM MakePointLParam(int x, int y) {

@@ -4,19 +4,12 @@
 #include "platform/Dc.h"
 
 #include <QAbstractNativeEventFilter>
-#include <QCloseEvent>
-#include <QColor>
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMouseEvent>
 #include <QPaintEngine>
-#include <QPaintEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-#include <QVariant>
 #include <QWidget>
 #include <QWindow>
 
@@ -34,24 +27,17 @@ constexpr const char* kOwnerProperty = "dorvanexWnd";
 constexpr int kBorder = 8;
 constexpr int kCaption = 31;
 
-// The standard application icon: a plain window glyph, drawn here rather
-// than looked up in the desktop's icon theme, which would cost a search of
-// the theme folders on disk before the first window could open.
-constexpr int kIconSize = 32;
-constexpr int kIconMargin = 3;
-constexpr int kIconCaptionHeight = 6;
-
+// The standard application icon: a plain window glyph of 32 x 32 pixels,
+// drawn here rather than looked up in the desktop's icon theme, which would
+// cost a search of the theme folders on disk before the first window could
+// open.
 QIcon StandardIcon() {
-    QPixmap glyph(kIconSize, kIconSize);
+    QPixmap glyph(32, 32);
     glyph.fill(Qt::transparent);
     QPainter painter(&glyph);
-    const QRect window(kIconMargin, kIconMargin, kIconSize - 2 * kIconMargin,
-                       kIconSize - 2 * kIconMargin);
-    painter.fillRect(window, QColor(64, 64, 64));
-    painter.fillRect(window.adjusted(1, 1, -1, -1), Qt::white);
-    painter.fillRect(
-        QRect(window.left() + 1, window.top() + 1, window.width() - 2, kIconCaptionHeight),
-        QColor(40, 90, 200));
+    painter.fillRect(3, 3, 26, 26, QColor(64, 64, 64)); // the frame
+    painter.fillRect(4, 4, 24, 24, Qt::white);          // the client area
+    painter.fillRect(4, 4, 24, 6, QColor(40, 90, 200)); // the caption
     painter.end();
     return QIcon(glyph);
 }
@@ -66,12 +52,12 @@ public:
     LostWindowWatch() { QCoreApplication::instance()->installNativeEventFilter(this); }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        const auto* event = static_cast<const xcb_destroy_notify_event_t*>(message);
         if (eventType != "xcb_generic_event_t" ||
-            (static_cast<const xcb_generic_event_t*>(message)->response_type & ~0x80) !=
-                XCB_DESTROY_NOTIFY) {
+            (event->response_type & ~0x80) != XCB_DESTROY_NOTIFY) {
             return false;
         }
-        const xcb_window_t id = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
+        const xcb_window_t id = event->window;
         const QWidget* widget = QWidget::find(id);
         if (widget != nullptr && widget->isWindow() && CWnd::FromWidget(widget) != nullptr) {
             // Once Qt is done with the event, as the window's handling may
@@ -151,16 +137,13 @@ private:
 
     void SendMouseMessage(QMouseEvent* event, bool bDoubleClick) {
         CFrameWnd* pFrame = Frame();
-        UINT message = 0;
-        if (event->button() == Qt::LeftButton) {
-            message = bDoubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
-        } else if (event->button() == Qt::RightButton) {
-            message = bDoubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN;
-        }
-        if (pFrame == nullptr || message == 0) {
+        const bool bLeft = event->button() == Qt::LeftButton;
+        if (pFrame == nullptr || (!bLeft && event->button() != Qt::RightButton)) {
             event->ignore();
             return;
         }
+        const UINT message = bLeft ? (bDoubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
+                                   : (bDoubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN);
         const QPointF pos = event->position();
         pFrame->SendMessage(message, 0,
                             MakePointLParam(static_cast<int>(std::floor(pos.x())),
@@ -195,22 +178,14 @@ CWnd::~CWnd() {
     }
 }
 
-const AFX_MSGMAP* CWnd::GetMessageMap() const {
-    return GetThisMessageMap();
-}
-
 const AFX_MSGMAP* CWnd::GetThisMessageMap() {
     static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, nullptr, nullptr}};
     static const AFX_MSGMAP messageMap = {nullptr, entries};
     return &messageMap;
 }
 
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return WindowProc(message, wParam, lParam);
-}
-
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int id = message == WM_COMMAND ? static_cast<int>(wParam & 0xFFFF) : 0;
+    const int id = message == WM_COMMAND ? static_cast<int>(wParam) : 0;
     for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
          map = map->pfnGetBaseMap != nullptr ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->nMessage != 0; ++entry) {
@@ -248,10 +223,6 @@ BOOL CWnd::DestroyWindow() {
     }
     PostNcDestroy();
     return TRUE;
-}
-
-void CWnd::OnWindowLost() {
-    DestroyWindow();
 }
 
 void CWnd::AttachWidget(QWidget* pWidget, bool bOwns) {

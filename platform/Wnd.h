@@ -32,7 +32,9 @@ public:
     virtual ~CWnd();
 
     // Sends a message straight to this window's WindowProc and returns its result.
-    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return WindowProc(message, wParam, lParam);
+    }
     // The message table first, the default handling for whatever no table lists.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Sends WM_DESTROY, then gives up the widget (deleted once control is back
@@ -41,7 +43,7 @@ public:
     virtual BOOL DestroyWindow();
     // The window system has destroyed the window behind this one (another
     // program did): the window is destroyed, as after a close.
-    virtual void OnWindowLost();
+    virtual void OnWindowLost() { DestroyWindow(); }
 
     // Asks for a repaint of the whole client area; the background is always
     // erased, whatever bErase says.
@@ -60,7 +62,7 @@ public:
     static CWnd* FromWidget(const QWidget* pWidget);
 
 protected:
-    virtual const AFX_MSGMAP* GetMessageMap() const;
+    virtual const AFX_MSGMAP* GetMessageMap() const { return GetThisMessageMap(); }
     static const AFX_MSGMAP* GetThisMessageMap();
 
     // What a message no table lists gets: WM_CLOSE destroys the window.
