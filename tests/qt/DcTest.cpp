@@ -122,8 +122,8 @@ TEST_F(DcTest, FreshContextDrawsBlackSystemTextOnOpaqueWhiteWithWhiteBrush) {
     EXPECT_EQ(text.text, "%d %s &1");
     EXPECT_EQ(text.rect.left, 5);
     EXPECT_EQ(text.rect.top, 6);
-    EXPECT_EQ(text.fontFace, system.face);
-    EXPECT_EQ(text.fontHeight, system.height);
+    EXPECT_EQ(text.font.face, system.face);
+    EXPECT_EQ(text.font.height, system.height);
     EXPECT_EQ(text.textColor, kBlack);
     EXPECT_EQ(text.bkColor, RGB(255, 255, 255));
     EXPECT_EQ(text.bkMode, OPAQUE);

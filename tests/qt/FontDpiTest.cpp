@@ -55,7 +55,7 @@ TEST(FontSize, EveryTextHasAFontOfAtLeastOnePixel) {
     for (const DrawOp& op : RecordRepaint(*pFrame)) {
         if (op.kind == DrawOp::Kind::Text) {
             ++texts;
-            EXPECT_GE(op.fontHeight, 1) << op.text;
+            EXPECT_GE(op.font.height, 1) << op.text;
         }
     }
     EXPECT_EQ(texts, 3);

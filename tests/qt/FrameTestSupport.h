@@ -8,13 +8,10 @@
 
 #include <QApplication>
 #include <QBackingStore>
-#include <QColor>
-#include <QGuiApplication>
 #include <QImage>
 #include <QTest>
 #include <QWindow>
 
-#include <cstdio>
 #include <string>
 
 namespace support {
@@ -24,14 +21,11 @@ namespace support {
 // repaint. Read it only; a copy kept would make Qt's own image detach.
 inline const QImage* Surface(const CWnd& wnd) {
     QBackingStore* store = wnd.GetWidget() != nullptr ? wnd.GetWidget()->backingStore() : nullptr;
-    if (store == nullptr || store->size().isEmpty()) {
-        return nullptr;
-    }
-    const QPaintDevice* device = store->paintDevice();
-    if (device == nullptr || device->devType() != QInternal::Image) {
-        return nullptr;
-    }
-    return static_cast<const QImage*>(device);
+    const QPaintDevice* device =
+        store != nullptr && !store->size().isEmpty() ? store->paintDevice() : nullptr;
+    return device != nullptr && device->devType() == QInternal::Image
+               ? static_cast<const QImage*>(device)
+               : nullptr;
 }
 
 // A copy of the surface; null before the first repaint.
@@ -53,9 +47,8 @@ inline COLORREF PixelAt(const CWnd& wnd, int x, int y) {
 }
 
 inline std::string ColorName(COLORREF c) {
-    char text[32];
-    std::snprintf(text, sizeof text, "RGB(%d,%d,%d)", GetRValue(c), GetGValue(c), GetBValue(c));
-    return text;
+    return "RGB(" + std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) + "," +
+           std::to_string(GetBValue(c)) + ")";
 }
 
 // Whether a program chooses where its windows go. Under Wayland the

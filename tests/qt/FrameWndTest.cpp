@@ -75,49 +75,21 @@ TEST_P(FrameMouse, BecomesWindowMessages) {
     EXPECT_EQ(seen, c.messages);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FrameMouse,
-                         ::testing::Values(MouseCase{"LeftPress",
-                                                     CS_DBLCLKS,
-                                                     Action::Press,
-                                                     Qt::LeftButton,
-                                                     Qt::NoModifier,
-                                                     {WM_LBUTTONDOWN}},
-                                           MouseCase{"RightPress",
-                                                     CS_DBLCLKS,
-                                                     Action::Press,
-                                                     Qt::RightButton,
-                                                     Qt::NoModifier,
-                                                     {WM_RBUTTONDOWN}},
-                                           MouseCase{"ShiftControlLeftPress",
-                                                     CS_DBLCLKS,
-                                                     Action::Press,
-                                                     Qt::LeftButton,
-                                                     Qt::ShiftModifier | Qt::ControlModifier,
-                                                     {WM_LBUTTONDOWN}},
-                                           MouseCase{"MiddlePressIsNoMessage",
-                                                     CS_DBLCLKS,
-                                                     Action::Press,
-                                                     Qt::MiddleButton,
-                                                     Qt::NoModifier,
-                                                     {}},
-                                           MouseCase{"LeftDoubleClick",
-                                                     CS_DBLCLKS,
-                                                     Action::DoubleClick,
-                                                     Qt::LeftButton,
-                                                     Qt::NoModifier,
-                                                     {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}},
-                                           MouseCase{"RightDoubleClick",
-                                                     CS_DBLCLKS,
-                                                     Action::DoubleClick,
-                                                     Qt::RightButton,
-                                                     Qt::NoModifier,
-                                                     {WM_RBUTTONDOWN, WM_RBUTTONDBLCLK}},
-                                           MouseCase{"DoubleClickWithoutClassStyleIsTwoPresses",
-                                                     0,
-                                                     Action::DoubleClick,
-                                                     Qt::LeftButton,
-                                                     Qt::NoModifier,
-                                                     {WM_LBUTTONDOWN, WM_LBUTTONDOWN}}),
+constexpr Qt::KeyboardModifiers kNoKeys = Qt::NoModifier;
+// clang-format off
+const MouseCase kMouseCases[] = {
+    // name                                        class style  action               button           keys                                    messages
+    {"LeftPress",                                  CS_DBLCLKS, Action::Press,       Qt::LeftButton,   kNoKeys,                                {WM_LBUTTONDOWN}},
+    {"RightPress",                                 CS_DBLCLKS, Action::Press,       Qt::RightButton,  kNoKeys,                                {WM_RBUTTONDOWN}},
+    {"ShiftControlLeftPress",                      CS_DBLCLKS, Action::Press,       Qt::LeftButton,   Qt::ShiftModifier | Qt::ControlModifier, {WM_LBUTTONDOWN}},
+    {"MiddlePressIsNoMessage",                     CS_DBLCLKS, Action::Press,       Qt::MiddleButton, kNoKeys,                                {}},
+    {"LeftDoubleClick",                            CS_DBLCLKS, Action::DoubleClick, Qt::LeftButton,   kNoKeys,                                {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}},
+    {"RightDoubleClick",                           CS_DBLCLKS, Action::DoubleClick, Qt::RightButton,  kNoKeys,                                {WM_RBUTTONDOWN, WM_RBUTTONDBLCLK}},
+    {"DoubleClickWithoutClassStyleIsTwoPresses",   0,          Action::DoubleClick, Qt::LeftButton,   kNoKeys,                                {WM_LBUTTONDOWN, WM_LBUTTONDOWN}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Cases, FrameMouse, ::testing::ValuesIn(kMouseCases),
                          [](const auto& c) { return std::string(c.param.name); });
 
 TEST(FrameWnd, CloseRequestSendsCloseThenDestroyAndDeletesFrame) {

@@ -104,16 +104,18 @@ TEST_P(GameFrameStart, TakesPlayersAndNamesFromTheDialog) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, GameFrameStart,
-    ::testing::Values(
-        StartCase{"OnePlayer", {{"Ann"}}, 1, {"Ann", "", "", ""}},
-        StartCase{"FourPlayers", {{"Ann", "Bob", "Cy", "Di"}}, 4, {"Ann", "Bob", "Cy", "Di"}},
-        StartCase{"CancelledAtOnce", {{}, true}, 1, {"Single Player", "", "", ""}},
-        StartCase{
-            "CancelledWithALaterName", {{"", "Bob"}, true}, 1, {"Single Player", "Bob", "", ""}},
-        StartCase{"NonAsciiName", {{"Zoë", "Łukasz"}}, 2, {"Zoë", "Łukasz", "", ""}}),
-    [](const auto& c) { return std::string(c.param.name); });
+// clang-format off
+const StartCase kStartCases[] = {
+    {"OnePlayer",               {{"Ann"}},                    1, {"Ann", "", "", ""}},
+    {"FourPlayers",             {{"Ann", "Bob", "Cy", "Di"}}, 4, {"Ann", "Bob", "Cy", "Di"}},
+    {"CancelledAtOnce",         {{}, true},                   1, {"Single Player", "", "", ""}},
+    {"CancelledWithALaterName", {{"", "Bob"}, true},          1, {"Single Player", "Bob", "", ""}},
+    {"NonAsciiName",            {{"Zoë", "Łukasz"}},          2, {"Zoë", "Łukasz", "", ""}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Answers, GameFrameStart, ::testing::ValuesIn(kStartCases),
+                         [](const auto& c) { return std::string(c.param.name); });
 
 TEST_F(GameFrameTest, RightPressRollsAndLeftPressHoldsAndReleasesADie) {
     TestGameFrame& game = Start({{"Ann"}});

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <ostream>
 #include <string>
@@ -36,21 +37,12 @@ const DrawOp* FindText(const std::vector<DrawOp>& ops, const std::string& text) 
     return found != ops.end() ? &*found : nullptr;
 }
 
-// The Qt font a recorded text was drawn in.
-QFont FontOf(const DrawOp& op) {
-    QFont font(QString::fromStdString(op.fontFace));
-    font.setPixelSize(op.fontHeight);
-    font.setBold(op.fontBold);
-    return font;
-}
-
-void ExpectPicture(const std::vector<DrawOp>& drawn, const std::vector<DrawOp>& expected) {
-    const std::size_t n = std::max(drawn.size(), expected.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::string got = i < drawn.size() ? Describe(drawn[i]) : "(nothing)";
-        const std::string want = i < expected.size() ? Describe(expected[i]) : "(nothing)";
-        EXPECT_EQ(got, want) << "element " << i;
-    }
+// Each element described on a line of its own, in drawing order.
+std::vector<std::string> Described(const std::vector<DrawOp>& ops) {
+    std::vector<std::string> lines;
+    std::ranges::transform(ops, std::back_inserter(lines),
+                           [](const auto& op) { return Describe(op); });
+    return lines;
 }
 
 class GamePicture : public ::testing::Test {
@@ -113,45 +105,38 @@ TEST_P(GamePictureStates, DrawsEveryElementInOrder) {
     if (GetParam().play) {
         GetParam().play(game);
     }
-    ExpectPicture(Paint(), PictureOf(game));
+    EXPECT_EQ(Described(Paint()), Described(PictureOf(game)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, GamePictureStates,
-    ::testing::Values(PictureCase{"NewGame", {{"Ann"}}, nullptr},
-                      PictureCase{"AfterTwoRolls",
-                                  {{"Ann"}},
-                                  [](TestGameFrame& g) {
-                                      RightPress(g);
-                                      RightPress(g);
-                                  }},
-                      PictureCase{"HeldDice",
-                                  {{"Ann"}},
-                                  [](TestGameFrame& g) {
-                                      RightPress(g);
-                                      LeftPress(g, g.GetDie(1).GetRect());
-                                      LeftPress(g, g.GetDie(3).GetRect());
-                                  }},
-                      // Empty rows, scored rows, a combination left at 0, the five-of-a-kind
-                      // row tried in vain, and the computed rows with their sums.
-                      PictureCase{"EveryKindOfRow",
-                                  {{"Ann"}},
-                                  [](TestGameFrame& g) {
-                                      ScoreTurn(g, "3 3 3 1 2", 2);
-                                      ScoreTurn(g, "2 2 3 3 3", CAT_FULL_HOUSE);
-                                      ScoreTurn(g, "1 2 3 5 6", CAT_LARGE_STRAIGHT);
-                                      ScoreTurn(g, "1 1 2 2 3", CAT_FIVE_KIND);
-                                      ScoreTurn(g, "6 6 6 6 6", 5);
-                                  }},
-                      PictureCase{"FourPlayersSecondToPlay",
-                                  {{"Ann", "Bob", "Cy", "Di"}},
-                                  [](TestGameFrame& g) {
-                                      ScoreTurn(g, "4 4 4 4 1", CAT_CHANCE);
-                                      RightPress(g);
-                                  }},
-                      PictureCase{"LongName", {{"Bartholomew Featherstonehaugh-Smythe"}}, nullptr},
-                      PictureCase{"CancelledWithALaterName", {{"", "Bob"}, true}, nullptr}),
-    [](const auto& c) { return std::string(c.param.name); });
+// clang-format off
+const PictureCase kPictureCases[] = {
+    {"NewGame", {{"Ann"}}, nullptr},
+    {"AfterTwoRolls", {{"Ann"}}, [](TestGameFrame& g) { RightPress(g); RightPress(g); }},
+    {"HeldDice", {{"Ann"}}, [](TestGameFrame& g) {
+        RightPress(g);
+        LeftPress(g, g.GetDie(1).GetRect());
+        LeftPress(g, g.GetDie(3).GetRect());
+    }},
+    // Empty rows, scored rows, a combination left at 0, the five-of-a-kind
+    // row tried in vain, and the computed rows with their sums.
+    {"EveryKindOfRow", {{"Ann"}}, [](TestGameFrame& g) {
+        ScoreTurn(g, "3 3 3 1 2", 2);
+        ScoreTurn(g, "2 2 3 3 3", CAT_FULL_HOUSE);
+        ScoreTurn(g, "1 2 3 5 6", CAT_LARGE_STRAIGHT);
+        ScoreTurn(g, "1 1 2 2 3", CAT_FIVE_KIND);
+        ScoreTurn(g, "6 6 6 6 6", 5);
+    }},
+    {"FourPlayersSecondToPlay", {{"Ann", "Bob", "Cy", "Di"}}, [](TestGameFrame& g) {
+        ScoreTurn(g, "4 4 4 4 1", CAT_CHANCE);
+        RightPress(g);
+    }},
+    {"LongName", {{"Bartholomew Featherstonehaugh-Smythe"}}, nullptr},
+    {"CancelledWithALaterName", {{"", "Bob"}, true}, nullptr},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(States, GamePictureStates, ::testing::ValuesIn(kPictureCases),
+                         [](const auto& c) { return std::string(c.param.name); });
 
 // A few elements spelled out, so the comparison above does not rest on the
 // state alone.
@@ -200,7 +185,8 @@ TEST_F(GamePicture, BackgroundBoxFillAndTitleBandReachingPastTheTitle) {
     EXPECT_EQ(Pixel(120, 100), kBlack);   // its outline
 
     const DrawOp& title = ops.at(1);
-    const int titleEnd = 2 + QFontMetrics(FontOf(title)).horizontalAdvance("Dorvanex by Harvelo");
+    const int titleEnd =
+        2 + QFontMetrics(ToQFont(title.font)).horizontalAdvance("Dorvanex by Harvelo");
     const int bandEnd = std::min<int>(title.rect.right, kClient.right);
     ASSERT_GT(bandEnd, titleEnd + 30);
     EXPECT_EQ(Pixel(titleEnd + 10, title.rect.top), kBand);
@@ -225,7 +211,7 @@ TEST_F(GamePicture, LettersStandInsideTheCellsTheyWerePlacedIn) {
         const DrawOp* found = FindText(ops, text);
         ASSERT_NE(found, nullptr);
         const DrawOp& op = *found;
-        const QFontMetrics metrics(FontOf(op));
+        const QFontMetrics metrics(ToQFont(op.font));
         const QString letters = QString::fromStdString(text).trimmed();
         const int right = op.rect.left + metrics.horizontalAdvance(letters);
         // Pixels on a row that differ from the row's commonest colour.

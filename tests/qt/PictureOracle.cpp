@@ -8,7 +8,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QPaintDevice>
+#include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QTextItem>
@@ -49,31 +49,33 @@ std::string Where(const DrawOp& op) {
     return out.str();
 }
 
-std::size_t CountOf(const std::vector<DrawOp>& ops, DrawOp::Kind kind) {
-    return static_cast<std::size_t>(std::ranges::count(ops, kind, &DrawOp::kind));
+// How many texts and rectangles were drawn.
+std::string Counts(const std::vector<DrawOp>& ops) {
+    return std::to_string(std::ranges::count(ops, DrawOp::Kind::Text, &DrawOp::kind)) +
+           " texts and " +
+           std::to_string(std::ranges::count(ops, DrawOp::Kind::Rectangle, &DrawOp::kind)) +
+           " rectangles";
 }
 
-// The text drawn at the place where `want` should stand, or nullptr.
+// The last text drawn at the place where `want` should stand, or nullptr.
 const DrawOp* TextAt(const std::vector<DrawOp>& ops, const DrawOp& want) {
-    const DrawOp* found = nullptr;
-    for (const DrawOp& op : ops) {
-        if (op.kind == DrawOp::Kind::Text && op.context == want.context &&
-            op.rect.left == want.rect.left && op.rect.top == want.rect.top) {
-            found = &op;
-        }
-    }
-    return found;
+    const auto found = std::find_if(ops.rbegin(), ops.rend(), [&](const DrawOp& op) {
+        return op.kind == DrawOp::Kind::Text && op.context == want.context &&
+               op.rect.left == want.rect.left && op.rect.top == want.rect.top;
+    });
+    return found != ops.rend() ? &*found : nullptr;
 }
 
-// One fill or one text, as the engine was asked to draw it.
-struct Drawn {
-    QRect rect; // a fill's rectangle; a text's cells
-    QColor color;
-    bool clipped;   // drawn by a painter clipped to the repaint
-    QString text{}; // null for a fill
-    QFont font{};
-};
+COLORREF ToColorref(const QColor& c) {
+    return RGB(c.red(), c.green(), c.blue());
+}
 
+// Takes every fill and every text drawn on it as the operation of a device
+// context that drew it. A fill counts as erasing until what follows shows
+// otherwise: a text placed at its corner makes it the text's opaque
+// background, and four black fills in a row are a rectangle's outline (top,
+// bottom, left and right side), with the fill just inside them before them
+// as its brush.
 class RecordingEngine : public QPaintEngine {
 public:
     RecordingEngine() : QPaintEngine(AllFeatures) {}
@@ -83,10 +85,10 @@ public:
     Type type() const override { return User; }
     void updateState(const QPaintEngineState& changed) override {
         if (changed.state().testFlag(DirtyBrush)) {
-            m_brush = changed.brush().color();
+            m_brush = ToColorref(changed.brush().color());
         }
         if (changed.state().testFlag(DirtyPen)) {
-            m_pen = changed.pen().color();
+            m_pen = ToColorref(changed.pen().color());
         }
         if (changed.state().testFlag(DirtyTransform)) {
             m_transform = changed.transform();
@@ -96,136 +98,100 @@ public:
     }
     void drawRects(const QRect* rects, int count) override {
         for (int i = 0; i < count; ++i) {
-            drawn.push_back({m_transform.mapRect(rects[i]), m_brush, painter()->hasClipping()});
+            const QRect r = m_transform.mapRect(rects[i]);
+            ops.push_back({.kind = DrawOp::Kind::Erase,
+                           .context = DrawContext::Paint,
+                           .rect = {r.left(), r.top(), r.right() + 1, r.bottom() + 1},
+                           .color = m_brush});
+            m_nBlackFills = m_brush == RGB(0, 0, 0) ? m_nBlackFills + 1 : 0;
+            if (m_nBlackFills == 4) {
+                TakeRectangle();
+            }
         }
     }
     // One text may come as several items (one per script, font or run of
     // characters between tabs); the items that follow it with no new font
     // belong to it.
     void drawTextItem(const QPointF& baseline, const QTextItem& item) override {
-        const QPointF at = m_transform.map(baseline);
         const QFontMetrics metrics(item.font());
-        const QRect cells(at.toPoint() - QPoint(0, metrics.ascent()),
-                          QSize(static_cast<int>(std::lround(item.width())), metrics.height()));
-        if (!m_bNewText && !drawn.empty() && !drawn.back().text.isNull()) {
-            drawn.back().text += item.text();
-            drawn.back().rect |= cells;
+        const QPoint at = m_transform.map(baseline).toPoint() - QPoint(0, metrics.ascent());
+        const int right = at.x() + static_cast<int>(std::lround(item.width()));
+        if (!m_bNewText && !ops.empty() && ops.back().kind == DrawOp::Kind::Text) {
+            ops.back().text += item.text().toStdString();
+            ops.back().rect.left = std::min(ops.back().rect.left, at.x());
+            ops.back().rect.right = std::max(ops.back().rect.right, right);
         } else {
-            drawn.push_back({cells, m_pen, painter()->hasClipping(), item.text(), item.font()});
+            const QFont font = item.font();
+            DrawOp text{.kind = DrawOp::Kind::Text,
+                        .context = Context(),
+                        .rect = {at.x(), at.y(), right, at.y() + metrics.height()},
+                        .text = item.text().toStdString(),
+                        .font = {font.family().toStdString(), font.pixelSize(), font.bold()},
+                        .textColor = m_pen,
+                        .bkMode = TRANSPARENT};
+            if (!ops.empty() && ops.back().kind == DrawOp::Kind::Erase &&
+                ops.back().rect.left == at.x() && ops.back().rect.top == at.y()) {
+                text.rect = ops.back().rect;
+                text.bkColor = ops.back().color;
+                text.bkMode = OPAQUE;
+                ops.pop_back();
+            }
+            ops.push_back(text);
         }
         m_bNewText = false;
+        m_nBlackFills = 0;
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
 
-    std::vector<Drawn> drawn;
+    std::vector<DrawOp> ops;
 
 private:
-    QColor m_brush;
-    QColor m_pen;
+    DrawContext Context() const {
+        return painter()->hasClipping() ? DrawContext::Paint : DrawContext::Window;
+    }
+    void TakeRectangle() {
+        const RECT top = ops[ops.size() - 4].rect;
+        DrawOp rectangle{.kind = DrawOp::Kind::Rectangle,
+                         .context = Context(),
+                         .rect = {top.left, top.top, top.right, ops[ops.size() - 3].rect.bottom},
+                         .hollowBrush = true};
+        ops.resize(ops.size() - 4);
+        const RECT& fill = ops.empty() ? top : ops.back().rect;
+        if (!ops.empty() && ops.back().kind == DrawOp::Kind::Erase && fill.left == top.left + 1 &&
+            fill.top == top.top + 1 && fill.right == top.right - 1 &&
+            fill.bottom == rectangle.rect.bottom - 1) {
+            rectangle.color = ops.back().color;
+            rectangle.hollowBrush = false;
+            ops.pop_back();
+        }
+        ops.push_back(rectangle);
+        m_nBlackFills = 0;
+    }
+
+    COLORREF m_brush = 0;
+    COLORREF m_pen = 0;
     QTransform m_transform;
     bool m_bNewText = true;
+    int m_nBlackFills = 0;
 };
 
-class RecordingDevice : public QPaintDevice {
+// An image whose painting goes to the recording engine instead of its pixels.
+class RecordingDevice : public QImage {
 public:
-    explicit RecordingDevice(QSize size) : m_size(size) {}
+    explicit RecordingDevice(QSize size) : QImage(size, Format_RGB32) {}
     QPaintEngine* paintEngine() const override { return &engine; }
     mutable RecordingEngine engine;
-
-protected:
-    int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-        case PdmWidth:
-            return m_size.width();
-        case PdmHeight:
-            return m_size.height();
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        case PdmDepth:
-            return 32;
-        default:
-            return metric == PdmDevicePixelRatio || metric == PdmNumColors ? 1 : 96;
-        }
-    }
-
-private:
-    QSize m_size;
 };
-
-COLORREF ToColorref(const QColor& c) {
-    return RGB(c.red(), c.green(), c.blue());
-}
-
-RECT ToRect(const QRect& r) {
-    return RECT{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-}
-
-// Four black fills in a row are the outline of a rectangle, as a device
-// context draws one: top, bottom, left and right side.
-bool IsOutline(const std::vector<Drawn>& drawn, std::size_t i) {
-    for (std::size_t k = i; k < i + 4; ++k) {
-        if (k >= drawn.size() || !drawn[k].text.isNull() || drawn[k].color != Qt::black) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Reads the fills and texts back as the operations that drew them: a fill
-// under the text that follows is its opaque background, the fill inside an
-// outline that follows is a rectangle's brush, and any other fill erases.
-std::vector<DrawOp> OperationsOf(const std::vector<Drawn>& drawn) {
-    std::vector<DrawOp> ops;
-    for (std::size_t i = 0; i < drawn.size(); ++i) {
-        const Drawn& d = drawn[i];
-        DrawOp op;
-        op.context = d.clipped ? DrawContext::Paint : DrawContext::Window;
-        op.rect = ToRect(d.rect);
-        const Drawn* text = !d.text.isNull() ? &d : nullptr;
-        if (text == nullptr && i + 1 < drawn.size() && !drawn[i + 1].text.isNull() &&
-            drawn[i + 1].rect.topLeft() == d.rect.topLeft()) {
-            text = &drawn[++i];
-            op.bkMode = OPAQUE;
-            op.bkColor = ToColorref(d.color);
-        }
-        if (text != nullptr) {
-            op.kind = DrawOp::Kind::Text;
-            op.bkMode = op.bkMode == 0 ? TRANSPARENT : op.bkMode;
-            op.text = text->text.toStdString();
-            op.fontFace = text->font.family().toStdString();
-            op.fontHeight = text->font.pixelSize();
-            op.fontBold = text->font.bold();
-            op.textColor = ToColorref(text->color);
-        } else if (IsOutline(drawn, i) || (IsOutline(drawn, i + 1) && d.color != Qt::black)) {
-            const std::size_t first = IsOutline(drawn, i) ? i : i + 1;
-            op.kind = DrawOp::Kind::Rectangle;
-            op.context = drawn[first].clipped ? DrawContext::Paint : DrawContext::Window;
-            op.rect = ToRect(drawn[first].rect.united(drawn[first + 1].rect));
-            op.hollowBrush = first == i;
-            op.color = op.hollowBrush ? 0 : ToColorref(d.color);
-            i = first + 3;
-        } else {
-            op.kind = DrawOp::Kind::Erase;
-            op.context = DrawContext::Paint;
-            op.color = ToColorref(d.color);
-        }
-        ops.push_back(std::move(op));
-    }
-    return ops;
-}
 
 // The text as the recording engine sees it drawn in the font: its items,
 // in the order they are drawn.
 std::string AsDrawn(const std::string& text, const Font& font) {
     RecordingDevice device(QSize(1, 1));
     QPainter painter(&device);
-    QFont qfont(QString::fromStdString(font.face));
-    qfont.setPixelSize(font.height);
-    qfont.setBold(font.bold);
-    painter.setFont(qfont);
+    painter.setFont(ToQFont(font));
     painter.drawText(QPoint(0, 0), QString::fromStdString(text));
     painter.end();
-    return device.engine.drawn.empty() ? "" : device.engine.drawn.front().text.toStdString();
+    return device.engine.ops.empty() ? "" : device.engine.ops.front().text;
 }
 
 } // namespace
@@ -234,7 +200,14 @@ std::vector<DrawOp> RecordRepaint(const CWnd& wnd, const QRegion& area) {
     QWidget* widget = wnd.GetWidget();
     RecordingDevice device(widget->size());
     widget->render(&device, QPoint(), area, {});
-    return OperationsOf(device.engine.drawn);
+    return device.engine.ops;
+}
+
+QFont ToQFont(const Font& font) {
+    QFont qfont(QString::fromStdString(font.face));
+    qfont.setPixelSize(font.height);
+    qfont.setBold(font.bold);
+    return qfont;
 }
 
 Font SystemFont() {
@@ -244,37 +217,29 @@ Font SystemFont() {
 
 DrawOp Text(DrawContext context, int x, int y, std::string text, const Font& font, COLORREF color,
             COLORREF bk, int mode) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Text;
-    op.context = context;
-    op.rect = RECT{x, y, 0, 0};
-    op.text = AsDrawn(text, font);
-    op.fontFace = font.face;
-    op.fontHeight = font.height;
-    op.fontBold = font.bold;
-    op.textColor = color;
-    op.bkColor = bk;
-    op.bkMode = mode;
-    return op;
+    return {.kind = DrawOp::Kind::Text,
+            .context = context,
+            .rect = {x, y, 0, 0},
+            .text = AsDrawn(text, font),
+            .font = font,
+            .textColor = color,
+            .bkColor = bk,
+            .bkMode = mode};
 }
 
 DrawOp Rect(DrawContext context, RECT r, bool hollow, COLORREF brush) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Rectangle;
-    op.context = context;
-    op.rect = r;
-    op.hollowBrush = hollow;
-    op.color = hollow ? 0 : brush;
-    return op;
+    return {.kind = DrawOp::Kind::Rectangle,
+            .context = context,
+            .rect = r,
+            .color = hollow ? 0 : brush,
+            .hollowBrush = hollow};
 }
 
 std::vector<DrawOp> PictureOf(const CGameFrame& game) {
     std::vector<DrawOp> ops;
-    DrawOp erase;
-    erase.kind = DrawOp::Kind::Erase;
-    erase.rect = RECT{0, 0, game.GetWidget()->width(), game.GetWidget()->height()};
-    erase.color = kBackground;
-    ops.push_back(erase);
+    ops.push_back({.kind = DrawOp::Kind::Erase,
+                   .rect = {0, 0, game.GetWidget()->width(), game.GetWidget()->height()},
+                   .color = kBackground});
     ops.push_back(Text(DrawContext::Paint, 2, 2, kTitleBand, kTitleFont, kBlue, kBand, OPAQUE));
     for (int i = 0; i < NUM_DICE; ++i) {
         const CRect& r = game.GetDie(i).GetRect();
@@ -303,18 +268,17 @@ std::vector<DrawOp> PictureOf(const CGameFrame& game) {
 std::string Describe(const DrawOp& op) {
     std::ostringstream out;
     out << (op.context == DrawContext::Paint ? "paint " : "window ");
+    const RECT& r = op.rect;
     switch (op.kind) {
     case DrawOp::Kind::Erase:
-        out << "erase (" << op.rect.left << "," << op.rect.top << "," << op.rect.right << ","
-            << op.rect.bottom << ") " << ColorName(op.color);
-        break;
     case DrawOp::Kind::Rectangle:
-        out << "rectangle (" << op.rect.left << "," << op.rect.top << "," << op.rect.right << ","
-            << op.rect.bottom << ") " << (op.hollowBrush ? "hollow" : ColorName(op.color));
+        out << (op.kind == DrawOp::Kind::Erase ? "erase (" : "rectangle (") << r.left << ","
+            << r.top << "," << r.right << "," << r.bottom << ") "
+            << (op.hollowBrush ? "hollow" : ColorName(op.color));
         break;
     case DrawOp::Kind::Text:
         out << "text '" << op.text << "' at (" << op.rect.left << "," << op.rect.top << ") "
-            << op.fontFace << "/" << op.fontHeight << (op.fontBold ? " bold " : " ")
+            << op.font.face << "/" << op.font.height << (op.font.bold ? " bold " : " ")
             << ColorName(op.textColor)
             << (op.bkMode == OPAQUE ? " on " + ColorName(op.bkColor) : " transparent");
         break;
@@ -333,15 +297,8 @@ std::string PictureDisagreement(const std::vector<DrawOp>& ops, const CGameFrame
     if (Describe(ops.front()) != Describe(expected.front())) {
         return Describe(ops.front()) + ", expected " + Describe(expected.front());
     }
-    const std::size_t textOps = CountOf(ops, DrawOp::Kind::Text);
-    const std::size_t rectOps = CountOf(ops, DrawOp::Kind::Rectangle);
-    const std::size_t wantTexts = CountOf(expected, DrawOp::Kind::Text);
-    const std::size_t wantRects = CountOf(expected, DrawOp::Kind::Rectangle);
-    if (textOps != wantTexts || rectOps != wantRects) {
-        std::ostringstream out;
-        out << textOps << " texts and " << rectOps << " rectangles drawn, " << wantTexts << " and "
-            << wantRects << " expected";
-        return out.str();
+    if (Counts(ops) != Counts(expected)) {
+        return Counts(ops) + " drawn, " + Counts(expected) + " expected";
     }
 
     std::vector<std::string> rects;

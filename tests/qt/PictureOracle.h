@@ -18,6 +18,7 @@
 #include <vector>
 
 class CGameFrame;
+class QFont;
 class CWnd;
 
 namespace support {
@@ -25,6 +26,12 @@ namespace support {
 // Which kind of context drew: the paint context is clipped to the area
 // being repainted, a window context is not.
 enum class DrawContext { Paint, Window };
+
+struct Font {
+    std::string face;
+    int height = 0; // em height in pixels
+    bool bold = false;
+};
 
 struct DrawOp {
     enum class Kind { Erase, Rectangle, Text };
@@ -38,10 +45,8 @@ struct DrawOp {
     COLORREF color = 0;
     bool hollowBrush = false;
     // Text only; the background colour only in OPAQUE mode.
-    std::string text;
-    std::string fontFace;
-    int fontHeight = 0; // em height in pixels
-    bool fontBold = false;
+    std::string text{};
+    Font font{};
     COLORREF textColor = 0;
     COLORREF bkColor = 0;
     int bkMode = 0;
@@ -64,13 +69,8 @@ inline constexpr RECT kRollBox{20, 400, 70, 420};
 inline constexpr RECT kNameBox{20, 50, 150, 70};
 extern const std::string kTitleBand;
 
-struct Font {
-    std::string face;
-    int height;
-    bool bold;
-};
-
 Font SystemFont();
+QFont ToQFont(const Font& font);
 
 DrawOp Text(DrawContext context, int x, int y, std::string text, const Font& font, COLORREF color,
             COLORREF bk, int mode);
