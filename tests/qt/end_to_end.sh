@@ -120,6 +120,29 @@ expect_pixel 70 100 "200,200,255" "held place empty"
 
 kill -0 "$game_pid" 2>/dev/null || fail "the game has exited"
 
+# size_becomes W H WHAT: the main window's client area reaches W x H within 5 s.
+size_becomes() {
+    local geometry=""
+    for _ in $(seq 50); do
+        geometry=$(xdotool getwindowgeometry "$main")
+        grep -q "Geometry: $1x$2\$" <<<"$geometry" && break
+        sleep 0.1
+    done
+    grep -q "Geometry: $1x$2\$" <<<"$geometry" || fail "$3: $geometry, expected $1 x $2"
+    echo "ok: $1 x $2 $3"
+}
+
+# Any X client may ask for any size, and no window manager stops it here:
+# the window holds itself to the screen, still painted, and takes a normal
+# size again.
+xdotool windowsize "$main" 32767 32767
+size_becomes 1280 1024 "after a request for 32767 x 32767"
+shoot huge.png
+expect_pixel 20 100 "0,0,0" "die 0 at home in the largest window"
+expect_pixel 1270 1010 "200,200,255" "background at the far corner"
+xdotool windowsize "$main" 364 551
+size_becomes 364 551 "after a request for the first size"
+
 # Closing the main window ends the program cleanly.
 close_window "$main"
 ends_with 0 15 "$work/game.log" "its window was closed"
