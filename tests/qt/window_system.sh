@@ -7,6 +7,8 @@
 # - when another X client destroys the player-entry dialog, the dialog counts
 #   as cancelled and the game starts; when one destroys the main window, the
 #   program ends with status 0, as after a close;
+# - with scale settings no window could be shown at, it names each one it
+#   ignores on a line of its own and shows its dialog whole on the screen;
 # - when the X server goes away, the program ends with status 1.
 #
 #   window_system.sh PROGRAM WORK_DIR
@@ -72,8 +74,39 @@ echo "ok: the game started after the dialog was destroyed"
 xdotool windowclose "$main"
 ends_with 0 5 "$work/game.log" "its main window was destroyed"
 
+# IGNORED SETTING...: with the settings the dialog shows whole on the
+# 1280 x 1024 screen, and standard error holds one line for the setting
+# named IGNORED ("-" for none), which no window could be shown at.
+while read -r ignored settings; do
+    # shellcheck disable=SC2086 # each setting is a word of its own
+    env XDG_RUNTIME_DIR="$work/runtime" $settings "$program" >/dev/null 2>"$work/stderr" &
+    game_pid=$!
+    dialog=$(window_named "Dorvanex Player Entry")
+    [ -n "$dialog" ] || fail "$settings: no dialog on the screen within 20 s"
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 1280 ] && [ $((Y + HEIGHT)) -le 1024 ] ||
+        fail "$settings: the dialog at ${WIDTH}x$HEIGHT+$X+$Y is not whole on the screen"
+    kill "$game_pid"
+    wait "$game_pid" || true
+    game_pid=""
+    if [ "$ignored" = - ]; then
+        [ ! -s "$work/stderr" ] || fail "$settings: $(cat "$work/stderr")"
+    else
+        [ "$(wc -l <"$work/stderr")" -eq 1 ] && grep -q "ignoring $ignored=" "$work/stderr" ||
+            fail "$settings: $ignored is not named on one line: $(cat "$work/stderr")"
+    fi
+    echo "ok: $settings: the dialog whole at ${WIDTH}x$HEIGHT+$X+$Y; $(cat "$work/stderr")"
+done <<'SETTINGS'
+QT_SCALE_FACTOR         QT_SCALE_FACTOR=nan
+QT_SCALE_FACTOR         QT_SCALE_FACTOR=1000
+QT_SCREEN_SCALE_FACTORS QT_SCREEN_SCALE_FACTORS=abc;1e9
+QT_FONT_DPI             QT_FONT_DPI=2
+-                       QT_SCALE_FACTOR=2.5 QT_SCREEN_SCALE_FACTORS=abc;0;-1;nan QT_FONT_DPI=0
+SETTINGS
+
 "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
 [ -n "$(window_named "Dorvanex Player Entry")" ] || fail "the dialog did not open"
 stop_xserver
 ends_with 1 5 "$work/game.log" "the X server went away"
+
