@@ -9,7 +9,9 @@
 #   program ends with status 0, as after a close;
 # - with scale settings no window could be shown at, it names each one it
 #   ignores on a line of its own and shows its dialog whole on the screen;
-# - when the X server goes away, the program ends with status 1.
+# - when the X server goes away, the program ends with status 1;
+# - on a display of fewer than 15 bits per pixel, which Qt cannot draw on,
+#   it says so on one line and ends with status 1; at 15 it starts.
 #
 #   window_system.sh PROGRAM WORK_DIR
 #
@@ -110,3 +112,16 @@ game_pid=$!
 stop_xserver
 ends_with 1 5 "$work/game.log" "the X server went away"
 
+start_xserver "$work" 1024x768x8
+XDG_RUNTIME_DIR="$work/runtime" "$program" >/dev/null 2>"$work/stderr" </dev/null &
+game_pid=$!
+ends_with 1 10 "$work/stderr" "starting on an 8-bit display"
+[ "$(wc -l <"$work/stderr")" -eq 1 ] && grep -qF "the display \"$DISPLAY\" has 8 bits per pixel" "$work/stderr" ||
+    fail "8 bits per pixel are not named on one line: $(cat "$work/stderr")"
+echo "ok: $(cat "$work/stderr")"
+stop_xserver
+start_xserver "$work" 1024x768x15
+"$program" >"$work/game.log" 2>&1 &
+game_pid=$!
+[ -n "$(window_named "Dorvanex Player Entry")" ] || fail "the dialog did not open at 15 bits per pixel"
+echo "ok: the dialog opened at 15 bits per pixel"

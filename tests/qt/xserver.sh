@@ -3,10 +3,13 @@
 #
 #   needs_x_tools TOOL...  exits 77 (skipped) when Xvfb is not installed, and
 #                          fails when xdpyinfo or one of the tools is missing.
-#   start_xserver DIR      starts Xvfb on a display number it picks itself,
-#                          exports DISPLAY once the server answers, and ends
-#                          the server, and the program whose pid is in
-#                          game_pid, on exit. Its log is DIR/xvfb.log.
+#   start_xserver DIR [SCREEN]
+#                          starts Xvfb on a display number it picks itself,
+#                          with one screen (1280x1024x24 unless SCREEN gives
+#                          another size and depth), exports DISPLAY once the
+#                          server answers, and ends the server, and the
+#                          program whose pid is in game_pid, on exit. Its log
+#                          is DIR/xvfb.log.
 #   stop_xserver           ends the server now.
 #   window_named TITLE     the visible window with exactly that title, waited
 #                          for up to 20 s; empty when there is none.
@@ -51,9 +54,9 @@ end_game_and_xserver() {
 # The server picks a free display number itself and writes it to fd 3, so
 # test runs side by side never share one.
 start_xserver() {
-    local dir=$1
+    local dir=$1 screen=${2:-1280x1024x24}
     rm -f "$dir/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
     xserver_pid=$!
     trap end_game_and_xserver EXIT
     for _ in $(seq 100); do
