@@ -23,11 +23,17 @@ namespace {
 // Fewer bits per pixel than this leave Qt's widgets unable to draw.
 constexpr int kLeastDepth = 15;
 
-// The scale settings that leave room on a screen for the program's windows.
-constexpr double kLeastScale = 0.1;
-constexpr double kGreatestScale = 10;
-constexpr int kLeastFontDpi = 24;
-constexpr int kGreatestFontDpi = 960;
+// The scales the windows can be shown at. Below 1 Qt makes the windows
+// smaller but not what is drawn in them, so the dialog is cut off; past 20 a
+// screen of 1,280 x 1,024 pixels holds less of the dialog than its first
+// line, and the main window starts below its bottom edge. QT_FONT_DPI
+// scales by dpi / 96: below 5 dpi the dialog is never shown.
+constexpr double kLeastScale = 1;
+constexpr double kGreatestScale = 20;
+constexpr int kLeastFontDpi = 5;
+constexpr int kGreatestFontDpi = 2000;
+// How much of a setting's value a line quotes.
+constexpr qsizetype kQuotedLength = 40;
 
 // The program's name, which begins each line of its own.
 std::string& ProgramName() {
@@ -39,7 +45,7 @@ std::string& ProgramName() {
 void Say(const QString& text) {
     std::string line = ProgramName() + (ProgramName().empty() ? "" : ": ") + text.toStdString();
     for (char& c : line) {
-        c = static_cast<unsigned char>(c) < ' ' ? '?' : c;
+        c = static_cast<unsigned char>(c) < ' ' || c == '\x7f' ? '?' : c;
     }
     std::fprintf(stderr, "%s\n", line.c_str());
 }
@@ -67,22 +73,41 @@ QString DisplayOf(const QString& platform, const QString& reason) {
            (reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason));
 }
 
-// Drops a scale setting that Qt would take but that leaves no room for a
-// window: a number that is not finite, or too small or too large a scale.
-// The program then starts at the normal scale, and says so.
-void DropUnusableScale(const char* pszName, double least, double greatest) {
-    const QString value = qEnvironmentVariable(pszName);
-    for (const QString& entry : value.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        bool bNumber = false;
-        const double scale = entry.section(QLatin1Char('='), -1).toDouble(&bNumber);
-        if (bNumber && !(std::isfinite(scale) && scale >= least && scale <= greatest)) {
-            Say(QStringLiteral("ignoring %1=%2: a scale from %3 to %4 is needed")
-                    .arg(QLatin1String(pszName), value)
-                    .arg(least)
-                    .arg(greatest));
-            qunsetenv(pszName);
-            return;
+bool UsableScale(double scale) {
+    return std::isfinite(scale) && scale >= kLeastScale && scale <= kGreatestScale;
+}
+
+// Qt reads the scale settings once, as the application starts, and one that
+// no window can be shown at would leave the program running with no window
+// on the screen. Each is read as Qt reads it, and one Qt would use that is
+// unusable is dropped, with a line that names it: QT_SCALE_FACTOR is one
+// number; QT_SCREEN_SCALE_FACTORS holds entries split by ';', each a factor
+// or name=factor, of which Qt skips those that are not numbers above 0;
+// QT_FONT_DPI is an integer in C's notation, used when above 0.
+void DropUnusableScales() {
+    const auto drop = [](const char* pszName, const char* pszUsable) {
+        const QString value = qEnvironmentVariable(pszName);
+        Say(QStringLiteral("ignoring %1=\"%2%3\": the windows can be shown %4")
+                .arg(QLatin1String(pszName), value.left(kQuotedLength),
+                     value.size() > kQuotedLength ? QStringLiteral("...") : QString(),
+                     QLatin1String(pszUsable)));
+        qunsetenv(pszName);
+    };
+    bool bNumber = false;
+    if (const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&bNumber);
+        bNumber && !UsableScale(scale)) {
+        drop("QT_SCALE_FACTOR", "at scales from 1 to 20");
+    }
+    for (const QString& entry : qEnvironmentVariable("QT_SCREEN_SCALE_FACTORS").split(u';')) {
+        if (const double scale = entry.section(u'=', -1).toDouble(&bNumber);
+            bNumber && scale > 0 && !UsableScale(scale)) {
+            drop("QT_SCREEN_SCALE_FACTORS", "at scales from 1 to 20");
+            break;
         }
+    }
+    if (const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI", &bNumber);
+        bNumber && dpi > 0 && (dpi < kLeastFontDpi || dpi > kGreatestFontDpi)) {
+        drop("QT_FONT_DPI", "at 5 to 2000 dpi");
     }
 }
 
@@ -168,9 +193,7 @@ private:
 
 int main(int argc, char** argv) {
     ProgramName() = std::filesystem::path(argc > 0 ? argv[0] : "").filename().string();
-    DropUnusableScale("QT_SCALE_FACTOR", kLeastScale, kGreatestScale);
-    DropUnusableScale("QT_SCREEN_SCALE_FACTORS", kLeastScale, kGreatestScale);
-    DropUnusableScale("QT_FONT_DPI", kLeastFontDpi, kGreatestFontDpi);
+    DropUnusableScales();
     // The program takes no command line: only its own name reaches Qt, so
     // no argument can change how it runs.
     int qtArgc = argc > 0 ? 1 : 0;
@@ -178,7 +201,7 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QString display = DisplayOf(QGuiApplication::platformName(), {});
-    if (screen == nullptr || screen->depth() < kLeastDepth) {
+    if (screen == nullptr || (screen->depth() > 0 && screen->depth() < kLeastDepth)) {
         HeldStart::Fail(screen == nullptr
                             ? QStringLiteral("cannot open a screen of ") + display
                             : display +

@@ -90,6 +90,16 @@ protected:
             type == QEvent::WindowActivate) {
             FitOuterSize();
         }
+        // No window system need hold a window to the sizes it may take (a
+        // bare X server holds none, and a window manager may pass on any
+        // client's request), so the window holds itself: a client area grown
+        // past the available area of its screens is cut back at once, before
+        // its surface is made for the new size. Nothing past that area could
+        // be seen, and a surface of 32,767 pixels square takes 4 GB.
+        const QSize bound = screen() != nullptr ? screen()->availableVirtualSize() : size();
+        if (type == QEvent::Resize && (width() > bound.width() || height() > bound.height())) {
+            resize(size().boundedTo(bound));
+        }
         return QWidget::event(event);
     }
 
