@@ -37,3 +37,8 @@ inline constexpr POINT kDieFaceOffset{8, 1};
 inline std::string TitleBand() {
     return kTitle + std::string(kTitleBandBlanks, ' ');
 }
+
+// The roll counter's text: "Roll 2".
+inline std::string RollText(int nRolls) {
+    return "Roll " + std::to_string(nRolls);
+}

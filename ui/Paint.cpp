@@ -47,8 +47,7 @@ void CGameFrame::OnPaint() {
     dc.SetBkMode(TRANSPARENT);
     const CRect& roll = GetRollRect();
     const CRect& name = GetNameRect();
-    dc.TextOut(roll.left + kBoxTextOffset.x, roll.top + kBoxTextOffset.y,
-               "Roll " + std::to_string(GetRolls()));
+    dc.TextOut(roll.left + kBoxTextOffset.x, roll.top + kBoxTextOffset.y, RollText(GetRolls()));
     dc.SelectStockObject(HOLLOW_BRUSH);
     DrawRectangle(dc, roll);
     DrawRectangle(dc, name);
