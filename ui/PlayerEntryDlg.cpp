@@ -3,6 +3,9 @@
 #include "ui/PlayerEntryTemplate.h"
 #include "ui/Resource.h"
 
+#include <QAbstractButton>
+#include <QWidget>
+
 #include <array>
 
 namespace {
@@ -29,6 +32,20 @@ CPlayerEntryDlg::CPlayerEntryDlg(CWnd* pParent) : CDialog(PlayerEntryTemplate(),
 }
 
 CPlayerEntryDlg::~CPlayerEntryDlg() = default;
+
+BOOL CPlayerEntryDlg::OnInitDialog() {
+    for (int k = 1; k <= kSlots; ++k) {
+        const CWnd* box = GetDlgItem(IDC_CHECKS[Index(k)]);
+        const CWnd* field = GetDlgItem(IDC_NAMES[Index(k)]);
+        const auto* button =
+            box != nullptr ? qobject_cast<QAbstractButton*>(box->GetWidget()) : nullptr;
+        if (button != nullptr && field != nullptr) {
+            // Without the "&" that marks the box's mnemonic.
+            field->GetWidget()->setAccessibleName(QString(button->text()).remove(u'&'));
+        }
+    }
+    return CDialog::OnInitDialog();
+}
 
 void CPlayerEntryDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);

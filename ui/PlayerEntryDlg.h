@@ -38,6 +38,9 @@ public:
     std::string m_strName4;
 
 protected:
+    // Names each name field after its check box ("Name 1"), so that a screen
+    // reader can tell the fields apart, then writes the controls.
+    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     // The acceptance test; a refusal returns quietly and leaves the dialog as it was.
     void OnOK() override;
