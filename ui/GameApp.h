@@ -6,8 +6,8 @@
 
 class CGameApp : public CWinApp {
 public:
-    // Creates the main window (which asks for the players), shows it and
-    // has it painted at once.
+    // Lets screen readers read the main window, creates it (it asks for the
+    // players), shows it and has it painted at once.
     BOOL InitInstance() override;
 };
 

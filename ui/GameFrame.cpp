@@ -1,5 +1,6 @@
 #include "ui/GameFrame.h"
 
+#include "ui/GameAccessible.h"
 #include "ui/Look.h"
 #include "ui/PlayerEntryDlg.h"
 
@@ -24,6 +25,9 @@ CGameFrame::CGameFrame() {
     dlg.DoModal();
     StartGame(dlg.GetPlayerCount(),
               {dlg.m_strName1, dlg.m_strName2, dlg.m_strName3, dlg.m_strName4});
+    // The players are known: no repaint yet (the window is hidden), but a
+    // listening screen reader takes note of what the window now shows.
+    GameStateChanged(*this);
 }
 
 // The score sheets go first, before the rest of the table.
@@ -35,6 +39,7 @@ CGameFrame::~CGameFrame() {
 
 void CGameFrame::Invalidate() {
     CFrameWnd::Invalidate(TRUE);
+    GameStateChanged(*this);
 }
 
 void CGameFrame::OnLButtonDown(UINT /*nFlags*/, POINT point) {

@@ -16,8 +16,9 @@ public:
     ~CGameFrame() override;
 
 protected:
-    // The game table's repaint request: repaints the whole client area,
-    // background included.
+    // The game table's repaint request, made on every change of the game:
+    // repaints the whole client area, background included, and tells a
+    // listening screen reader what changed.
     void Invalidate() override;
 
     void OnPaint();
