@@ -18,6 +18,10 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11
 # client. libweston's headers, for the module that gives the compositor a
 # seat, are packaged per libweston version; see weston_headers_package.
 TEST_PACKAGES+=(weston)
+# The accessibility tests: a private session bus, the accessibility bus and
+# registry, the AT-SPI client library for Python, and the screen reader Orca
+# (which pulls in speech-dispatcher; no voice is needed, nothing is spoken).
+TEST_PACKAGES+=(dbus at-spi2-core gir1.2-atspi-2.0 python3-gi orca)
 # The hardening steps: clang and memcheck. Clang's fuzzer and sanitizer
 # runtimes are packaged per clang version; see clang_runtime_package.
 TEST_PACKAGES+=(clang valgrind)
