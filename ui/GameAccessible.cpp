@@ -1,5 +1,6 @@
 #include "ui/GameAccessible.h"
 
+#include "platform/Dc.h"
 #include "ui/GameFrame.h"
 #include "ui/Look.h"
 
@@ -7,10 +8,8 @@
 #include <QAccessibleWidget>
 #include <QFont>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QMetaObject>
 #include <QPointer>
-#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -24,17 +23,12 @@ CGameFrame* GameOf(const QWidget* pWidget) {
     return dynamic_cast<CGameFrame*>(CWnd::FromWidget(pWidget));
 }
 
-// The band the title is painted on: the title and its blanks in the title
-// font, whose height follows the screen's resolution as every point-size
-// font of the window does.
+// The band the title is painted on: the character cells of the title and
+// its blanks in the title font.
 QRect TitleBandRect() {
-    constexpr int kDefaultDpi = 96;
-    constexpr int kTenthsPerInch = 720;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int dpi = screen != nullptr ? static_cast<int>(screen->logicalDotsPerInchY()) : 0;
-    QFont font(QString::fromUtf8(kSerifFace));
-    font.setPixelSize(std::max(1, (dpi > 0 ? dpi : kDefaultDpi) * kTitleFontSize / kTenthsPerInch));
-    const QFontMetrics metrics(font);
+    CFont font;
+    font.CreatePointFont(kTitleFontSize, kSerifFace);
+    const QFontMetrics metrics(font.ToQFont());
     return QRect(kTitleAt.x, kTitleAt.y,
                  metrics.horizontalAdvance(QString::fromStdString(TitleBand())), metrics.height());
 }
