@@ -10,6 +10,7 @@
 
 #include "platform/App.h"
 #include "platform/Dialog.h"
+#include "tests/support/Table.h"
 #include "ui/GameFrame.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ void PlayThenClose() {
     if (frame == nullptr) {
         return;
     }
-    bench::Report("players", frame->GetPlayers());
+    bench::Report("players", support::Players(*frame));
     for (int turn = 0; turn < kTurnsPlayed; ++turn) {
         bench::PlayTurn(*frame);
     }

@@ -54,7 +54,7 @@ CGameFrame* MakeFourPlayerGame(int nRepeat, std::size_t nameLength) {
         }
     });
     auto* frame = new CGameFrame;
-    if (frame->GetPlayers() != 4 || frame->GetName(3).size() != nameLength) {
+    if (support::Players(*frame) != 4 || frame->GetName(3).size() != nameLength) {
         std::fprintf(stderr, "the player-entry dialog did not take four players as asked\n");
         std::exit(1);
     }

@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzTable table;
     table.StartGame(count, names);
     const int expectedPlayers = count < 1 ? 1 : (count > MAX_PLAYERS ? MAX_PLAYERS : count);
-    if (table.GetPlayers() != expectedPlayers || table.GetCurPlayer() != 0) {
+    if (support::Players(table) != expectedPlayers || table.GetCurPlayer() != 0) {
         Fail(-1, "start with " + std::to_string(count) + " players");
     }
     for (int k = 0; k < MAX_PLAYERS; ++k) {

@@ -47,7 +47,6 @@ public:
     const CScoreSheet* GetSheet(int i) const;
     int GetRolls() const { return m_nRolls; }
     int GetCurPlayer() const { return m_nCurPlayer; }
-    int GetPlayers() const { return m_nPlayers; }
     const std::string& GetName(int k) const { return m_strNames.at(static_cast<std::size_t>(k)); }
     const CScoreBox& GetTotal(int k) const { return m_totals.at(static_cast<std::size_t>(k)); }
     const CRect& GetRollRect() const { return m_rectRoll; }

@@ -26,7 +26,6 @@ public:
     void SetScore(int score) { m_nScore = score; }
     bool IsFilled() const { return m_bFilled; }
     const std::string& GetLabel() const { return m_strLabel; }
-    int GetId() const { return m_nId; }
     const CRect& GetRect() const { return m_rect; }
 
     // One scoring attempt with the five dice under the rule of this box's id

@@ -33,7 +33,6 @@ public:
     // player may place the same dice again without rolling.
     bool InContinuation() const { return LastWasFiveKind() && FiveKindRepeated(); }
 
-    const std::string& GetName() const { return m_strName; }
     // i must be 0..17.
     const CScoreBox& GetBox(int i) const { return m_boxes.at(static_cast<std::size_t>(i)); }
 

@@ -46,13 +46,12 @@ TEST_F(GameTest, StartGameBuildsSheetsNamesAndTotalsClampingTheCount) {
         SCOPED_TRACE(asked);
         TestTable table;
         table.StartGame(asked, {"Ann", "Bob", "", "Di"});
-        EXPECT_EQ(table.GetPlayers(), players);
+        EXPECT_EQ(support::Players(table), players);
         EXPECT_EQ(table.GetCurPlayer(), 0);
         for (int k = 0; k < MAX_PLAYERS; ++k) {
             EXPECT_EQ(table.GetSheet(k) != nullptr, k < players);
             const CScoreBox& total = table.GetTotal(k);
             EXPECT_EQ(total.GetLabel(), table.GetName(k));
-            EXPECT_EQ(total.GetId(), k);
             EXPECT_EQ(total.GetRect(), (CRect{225, 100 + 25 * k, 275, 120 + 25 * k}));
             EXPECT_EQ(total.GetScore(), SCORE_EMPTY);
             EXPECT_FALSE(total.IsFilled());

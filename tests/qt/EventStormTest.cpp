@@ -155,7 +155,7 @@ TEST_P(EventStorm, WindowSurvivesAndDrawsItsState) {
     const int players = GetParam();
     const std::array<std::string, 4> all{"Ann", "Bob", "Cy", "Di"};
     m_pGame = MakeGame({std::vector<std::string>(all.begin(), all.begin() + players)});
-    ASSERT_EQ(m_pGame->GetPlayers(), players);
+    ASSERT_EQ(support::Players(*m_pGame), players);
     Storm storm(*m_pGame, 1000u + static_cast<unsigned>(players));
     const int bursts = Bursts();
 

@@ -59,7 +59,7 @@ TEST_F(GameFrameTest, StartUpAsksForPlayersBeforeTheWindowIsShown) {
     EXPECT_TRUE(seen.frameDisabled);
     EXPECT_TRUE(frame->GetWidget()->isVisible());
     EXPECT_TRUE(frame->IsWindowEnabled());
-    EXPECT_EQ(frame->GetPlayers(), 1);
+    EXPECT_EQ(support::Players(*frame), 1);
     EXPECT_EQ(frame->GetName(0), "Ann");
     // The name the installed menu entry and icon go by.
     EXPECT_EQ(QGuiApplication::desktopFileName(), "io.github.dorvanex.Dorvanex");
@@ -94,7 +94,7 @@ class GameFrameStart : public GameFrameTest, public ::testing::WithParamInterfac
 TEST_P(GameFrameStart, TakesPlayersAndNamesFromTheDialog) {
     const StartCase& c = GetParam();
     const CGameFrame& game = Start(c.answer);
-    EXPECT_EQ(game.GetPlayers(), c.players);
+    EXPECT_EQ(support::Players(game), c.players);
     EXPECT_EQ(game.GetCurPlayer(), 0);
     EXPECT_EQ(game.GetRolls(), 0);
     for (int k = 0; k < 4; ++k) {

@@ -85,7 +85,7 @@ TEST_P(HostileNames, DialogAcceptsTheNameAsItStands) {
 TEST_P(HostileNames, WindowDrawsTheNameVerbatim) {
     const std::string& name = GetParam().name;
     m_pGame = MakeGame({{name, name + "2", "3" + name}});
-    ASSERT_EQ(m_pGame->GetPlayers(), 3);
+    ASSERT_EQ(support::Players(*m_pGame), 3);
     EXPECT_EQ(m_pGame->GetName(0), name);
 
     for (int turn = 0; turn < 3; ++turn) {

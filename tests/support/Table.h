@@ -4,6 +4,7 @@
 // screenshot tool: dice written as text and the middle of a rectangle.
 
 #include "game/Die.h"
+#include "game/GameTable.h"
 #include "game/Geometry.h"
 #include "game/Scoring.h"
 #include "tests/support/Table.h"
@@ -36,6 +37,15 @@ inline void SetFaces(std::span<CDie, NUM_DICE> dice, const std::string& faces) {
         in >> face;
         SetFace(die, face);
     }
+}
+
+// The players of a game: those with a sheet.
+inline int Players(const CGameTable& table) {
+    int players = 0;
+    while (players < MAX_PLAYERS && table.GetSheet(players) != nullptr) {
+        ++players;
+    }
+    return players;
 }
 
 // The program-wide scoring values as the program starts with them.

@@ -1,6 +1,7 @@
 #include "tests/support/TableChecks.h"
 
 #include "game/Scoring.h"
+#include "tests/support/Table.h"
 
 namespace support {
 
@@ -21,7 +22,7 @@ bool RepeatedFiveKindJustScored() {
 }
 
 int NextOf(const CGameTable& table, int player) {
-    const int players = table.GetPlayers();
+    const int players = support::Players(table);
     return players < 2 ? player : (player + 1) % players;
 }
 
@@ -39,7 +40,7 @@ DiceState DiceStateOf(const CGameTable& table) {
 Before TakeBefore(const CGameTable& table) {
     Before b{
         table.GetRolls(), table.GetCurPlayer(), DiceStateOf(table), GetFiveKindCount(), {}, {}};
-    for (int p = 0; p < table.GetPlayers(); ++p) {
+    for (int p = 0; p < support::Players(table); ++p) {
         for (int i = 0; i < NUM_CATEGORIES; ++i) {
             const CScoreBox& box = table.GetSheet(p)->GetBox(i);
             b.filled[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)] = box.IsFilled();
@@ -75,7 +76,7 @@ std::string CheckInvariants(const CGameTable& table, const Before& before,
     if (table.GetRolls() < 0 || table.GetRolls() > MAX_ROLLS) {
         return "rolls " + std::to_string(table.GetRolls());
     }
-    if (table.GetCurPlayer() < 0 || table.GetCurPlayer() >= table.GetPlayers()) {
+    if (table.GetCurPlayer() < 0 || table.GetCurPlayer() >= support::Players(table)) {
         return "current player " + std::to_string(table.GetCurPlayer());
     }
     for (int k = 0; k < 6; ++k) {
@@ -90,7 +91,7 @@ std::string CheckInvariants(const CGameTable& table, const Before& before,
             return "die " + std::to_string(d) + " away from its place";
         }
     }
-    for (int p = 0; p < table.GetPlayers(); ++p) {
+    for (int p = 0; p < support::Players(table); ++p) {
         const auto pi = static_cast<std::size_t>(p);
         const CScoreSheet& sheet = *table.GetSheet(p);
         const auto score = [&](int i) { return AsCounted(sheet.GetBox(i).GetScore()); };
@@ -208,7 +209,7 @@ std::string CheckClick(const CGameTable& table, const Before& before, const Clic
         if (player != before.player && player != NextOf(table, before.player)) {
             return "a scoring click passed the turn to player " + std::to_string(player);
         }
-        if (player == before.player && table.GetPlayers() > 1 && !RepeatedFiveKindJustScored()) {
+        if (player == before.player && support::Players(table) > 1 && !RepeatedFiveKindJustScored()) {
             return "the turn stayed without a repeated five of a kind";
         }
         return {};

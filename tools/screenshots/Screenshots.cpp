@@ -157,8 +157,8 @@ int main(int argc, char** argv) {
         ScoreTurn(*pFrame);
     }
     PlayTurn(*pFrame, 2);
-    if (pFrame->GetPlayers() != static_cast<int>(kPlayers.size())) {
-        std::fprintf(stderr, "the game started with %d players\n", pFrame->GetPlayers());
+    if (support::Players(*pFrame) != static_cast<int>(kPlayers.size())) {
+        std::fprintf(stderr, "the game started with %d players\n", support::Players(*pFrame));
         ok = false;
     }
     ok = Save(pFrame->GetWidget(), out.filePath("game.png")) && ok;
