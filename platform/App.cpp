@@ -3,23 +3,13 @@
 #include <QApplication>
 #include <QThread>
 
-namespace {
-
-// The one application object; set by its constructor, before main runs.
-CWinApp*& TheApp() {
-    static CWinApp* pApp = nullptr;
-    return pApp;
-}
-
-} // namespace
-
 CWinApp::CWinApp() {
-    TheApp() = this;
+    s_pApp = this;
 }
 
 CWinApp::~CWinApp() {
-    if (TheApp() == this) {
-        TheApp() = nullptr;
+    if (s_pApp == this) {
+        s_pApp = nullptr;
     }
 }
 
@@ -39,7 +29,7 @@ void CWinApp::SetAppID(const char* pszAppID) {
 }
 
 CWinApp* AfxGetApp() {
-    return TheApp();
+    return CWinApp::s_pApp;
 }
 
 CWnd* AfxGetMainWnd() {

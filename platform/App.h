@@ -30,6 +30,11 @@ public:
 
     // The main window: destroying it ends the message loop.
     CWnd* m_pMainWnd = nullptr;
+
+private:
+    friend CWinApp* AfxGetApp();
+    // The one application object; set by its constructor, before main runs.
+    static inline CWinApp* s_pApp = nullptr;
 };
 
 // The application object, or null when the program defines none.

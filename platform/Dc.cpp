@@ -98,14 +98,6 @@ int CDC::SetBkMode(int nBkMode) {
     return std::exchange(m_nBkMode, nBkMode);
 }
 
-CFont* CDC::SelectObject(CFont* pFont) {
-    return pFont != nullptr ? std::exchange(m_pFont, pFont) : nullptr;
-}
-
-CBrush* CDC::SelectObject(CBrush* pBrush) {
-    return pBrush != nullptr ? std::exchange(m_pBrush, pBrush) : nullptr;
-}
-
 CGdiObject* CDC::SelectStockObject(int nIndex) {
     CGdiObject* pObject = GetStockObject(nIndex);
     if (auto* pFont = dynamic_cast<CFont*>(pObject)) {
@@ -140,13 +132,10 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
     // pixel however small the scale.
     const qreal ratio = m_pFrame->GetWidget()->devicePixelRatioF();
     const auto device = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
-    const int x = device(left);
-    const int y = device(top);
-    const int cx = std::max(device(right) - x, 1);
-    const int cy = std::max(device(bottom) - y, 1);
+    const int x = device(left), y = device(top);
+    const int cx = std::max(device(right) - x, 1), cy = std::max(device(bottom) - y, 1);
     const int pen = std::max(static_cast<int>(std::lround(ratio)), 1);
-    const int penX = std::min(pen, cx);
-    const int penY = std::min(pen, cy);
+    const int penX = std::min(pen, cx), penY = std::min(pen, cy);
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     if (!m_pBrush->m_bHollow && cx > 2 * pen && cy > 2 * pen) {
         painter.fillRect(x + pen, y + pen, cx - 2 * pen, cy - 2 * pen,

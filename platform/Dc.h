@@ -30,14 +30,10 @@ inline constexpr int SYSTEM_FONT = 13;
 inline constexpr int TRANSPARENT = 1;
 inline constexpr int OPAQUE = 2;
 
+// A drawing object that a context selects: a brush or a font.
 class CGdiObject {
 public:
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
     virtual ~CGdiObject() = default;
-
-protected:
-    CGdiObject() = default;
 };
 
 // A brush holds a plain value, so it may be created before the Qt
@@ -102,8 +98,12 @@ public:
 
     // Each returns the previously selected object; null selects nothing and
     // returns null. The object must outlive its selection.
-    CFont* SelectObject(CFont* pFont);
-    CBrush* SelectObject(CBrush* pBrush);
+    CFont* SelectObject(CFont* pFont) {
+        return pFont != nullptr ? std::exchange(m_pFont, pFont) : nullptr;
+    }
+    CBrush* SelectObject(CBrush* pBrush) {
+        return pBrush != nullptr ? std::exchange(m_pBrush, pBrush) : nullptr;
+    }
     // Selects HOLLOW_BRUSH, WHITE_BRUSH or SYSTEM_FONT; null for any other.
     CGdiObject* SelectStockObject(int nIndex);
 

@@ -31,9 +31,9 @@ void SendCommand(QWidget* pDialog, int nID) {
     }
 }
 
-// The Qt side of a dialog. QDialog supplies the default button and Escape;
-// both ends of a run go back to the framework as messages instead of
-// QDialog's own accept and reject.
+// The Qt side of a dialog. QDialog supplies the default button, and Escape
+// and the close box, which it answers with reject(); the end of a run goes
+// back to the framework as the command IDCANCEL instead.
 class DialogWidget : public QDialog {
 public:
     void reject() override { SendCommand(this, IDCANCEL); }
@@ -58,14 +58,6 @@ public:
             }
         }
         return QDialog::eventFilter(pWatched, pEvent);
-    }
-
-protected:
-    void closeEvent(QCloseEvent* pEvent) override {
-        pEvent->ignore();
-        if (CWnd* wnd = CWnd::FromWidget(this)) {
-            wnd->SendMessage(WM_CLOSE);
-        }
     }
 };
 
@@ -166,8 +158,8 @@ int CDialog::DoModal() {
         // Once shown the frame around the client area is known; place the whole.
         PlaceOnScreen();
         for (const DialogItem& item : m_template.items) {
-            const CWnd* control = GetDlgItem(item.nID);
-            QWidget* widget = control != nullptr ? control->GetWidget() : nullptr;
+            QWidget* widget =
+                GetDlgItem(item.nID) != nullptr ? GetDlgItem(item.nID)->GetWidget() : nullptr;
             if (bSetFocus && (item.style & WS_TABSTOP) != 0 && widget != nullptr &&
                 widget->isEnabled() && widget->isVisible()) {
                 widget->setFocus(Qt::TabFocusReason);
@@ -201,14 +193,9 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
     if (GetWidget() == nullptr) {
         return FALSE;
     }
-    CDataExchange dx(this, bSaveAndValidate);
+    CDataExchange dx{this, bSaveAndValidate};
     DoDataExchange(&dx);
     return TRUE;
-}
-
-CWnd* CDialog::GetDlgItem(int nID) const {
-    const auto found = m_items.find(nID);
-    return found != m_items.end() ? found->second.get() : nullptr;
 }
 
 BOOL CDialog::DestroyWindow() {
@@ -230,24 +217,10 @@ BOOL CDialog::OnInitDialog() {
     return TRUE;
 }
 
-void CDialog::DoDataExchange(CDataExchange*) {
-}
-
 void CDialog::OnOK() {
     if (UpdateData(TRUE)) {
         EndDialog(IDOK);
     }
-}
-
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
-}
-
-LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        return SendMessage(WM_COMMAND, IDCANCEL);
-    }
-    return CWnd::DefWindowProc(message, wParam, lParam);
 }
 
 // The dialog gets the template's caption, frame and font, and its controls
@@ -256,14 +229,11 @@ LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 // height.
 void CDialog::CreateDialogWindow() {
     auto* dialog = new DialogWidget;
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
-    if ((m_template.style & WS_CAPTION) == WS_CAPTION) {
-        flags |= Qt::WindowTitleHint;
-    }
-    if ((m_template.style & WS_SYSMENU) != 0) {
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    }
-    dialog->setWindowFlags(flags);
+    const bool bCaption = (m_template.style & WS_CAPTION) == WS_CAPTION;
+    const bool bCloseBox = (m_template.style & WS_SYSMENU) != 0;
+    dialog->setWindowFlags(
+        Qt::Dialog | Qt::CustomizeWindowHint | (bCaption ? Qt::WindowTitleHint : Qt::Widget) |
+        (bCloseBox ? Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint : Qt::Widget));
     dialog->setWindowTitle(QString::fromUtf8(m_template.pszCaption));
     dialog->setWindowModality(Qt::ApplicationModal);
     QFont font(QString::fromUtf8(m_template.pszFontFace), m_template.nPointSize);

@@ -67,7 +67,7 @@ struct DialogTemplate {
     std::span<const DialogItem> items; // also the tab order
 };
 
-class CDataExchange;
+struct CDataExchange;
 
 class CDialog : public CWnd {
 public:
@@ -89,7 +89,9 @@ public:
     // writes the members into the controls. FALSE when there is no window.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     // The control with the given id, or null (no such control, or no window).
-    CWnd* GetDlgItem(int nID) const;
+    CWnd* GetDlgItem(int nID) const {
+        return m_items.contains(nID) ? m_items.at(nID).get() : nullptr;
+    }
 
     BOOL DestroyWindow() override;
     // A modal run ends as cancelled, and the window is then destroyed as
@@ -101,14 +103,11 @@ protected:
     // put on the first enabled tab-stop control.
     virtual BOOL OnInitDialog();
     // Pairs each control with its member; the base class has none.
-    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual void DoDataExchange(CDataExchange* /*pDX*/) {}
     // IDOK: reads the controls, then ends the run with IDOK.
     virtual void OnOK();
     // IDCANCEL: ends the run with IDCANCEL at once, reading nothing.
-    virtual void OnCancel();
-
-    // WM_CLOSE (the close box) becomes the command IDCANCEL.
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
 
     DECLARE_MESSAGE_MAP()
 
@@ -131,13 +130,9 @@ private:
 // the controls (m_bSaveAndValidate TRUE) or write them (FALSE). Exchange
 // never fails; naming a control that does not exist or is of another kind
 // is a programming error, asserted in debug builds and otherwise ignored.
-class CDataExchange {
-public:
-    CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate)
-        : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
-
-    BOOL m_bSaveAndValidate; // TRUE: controls to members
+struct CDataExchange {
     CDialog* m_pDlgWnd;
+    BOOL m_bSaveAndValidate; // TRUE: controls to members
 };
 
 // A check box and an int: reading stores 1 when ticked, else 0; writing

@@ -6,17 +6,18 @@
 #include "platform/Dc.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
 #include <QScreen>
 
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -28,10 +29,8 @@ constexpr int kLeastDepth = 15;
 // screen of 1,280 x 1,024 pixels holds less of the dialog than its first
 // line, and the main window starts below its bottom edge. QT_FONT_DPI
 // scales by dpi / 96: below 5 dpi the dialog is never shown.
-constexpr double kLeastScale = 1;
-constexpr double kGreatestScale = 20;
-constexpr int kLeastFontDpi = 5;
-constexpr int kGreatestFontDpi = 2000;
+constexpr double kLeastScale = 1, kGreatestScale = 20;
+constexpr int kLeastFontDpi = 5, kGreatestFontDpi = 2000;
 // How much of a setting's value a line quotes.
 constexpr qsizetype kQuotedLength = 40;
 
@@ -118,7 +117,7 @@ void DropUnusableScales() {
 // tried is named on one line, and the program ends with status 1.
 class HeldStart {
 public:
-    HeldStart() {
+    static void Begin() {
         s_held = memfd_create("start", MFD_CLOEXEC);
         s_stderr = s_held >= 0 ? dup(STDERR_FILENO) : -1;
         if (s_stderr >= 0) {
@@ -126,18 +125,12 @@ public:
         }
         s_previous = qInstallMessageHandler(&HeldStart::OnMessage);
     }
-    ~HeldStart() {
-        Restore();
-        close(s_held);
-    }
-    HeldStart(const HeldStart&) = delete;
-    HeldStart& operator=(const HeldStart&) = delete;
-
     // The start has worked: passes on what was held.
-    void Release() {
+    static void Release() {
         Restore();
         const QByteArray held = Held();
         (void)!write(STDERR_FILENO, held.constData(), static_cast<std::size_t>(held.size()));
+        close(s_held);
     }
     // The start has failed: says why instead.
     static void Fail(const QString& why) {
@@ -147,17 +140,15 @@ public:
 
 private:
     static QByteArray Held() {
-        QByteArray held(static_cast<qsizetype>(std::max<off_t>(lseek(s_held, 0, SEEK_END), 0)), 0);
-        return pread(s_held, held.data(), static_cast<std::size_t>(held.size()), 0) == held.size()
-                   ? held
-                   : QByteArray();
+        QFile held;
+        return held.open(s_held, QIODevice::ReadOnly) && held.seek(0) ? held.readAll()
+                                                                      : QByteArray();
     }
     static void Restore() {
+        qInstallMessageHandler(s_previous);
         if (s_stderr >= 0) {
-            qInstallMessageHandler(s_previous);
             dup2(s_stderr, STDERR_FILENO);
-            close(s_stderr);
-            s_stderr = -1;
+            close(std::exchange(s_stderr, -1));
         }
     }
     // Qt's fatal message, which an abort would follow: each "Could not load
@@ -197,7 +188,7 @@ int main(int argc, char** argv) {
     // The program takes no command line: only its own name reaches Qt, so
     // no argument can change how it runs.
     int qtArgc = argc > 0 ? 1 : 0;
-    HeldStart held;
+    HeldStart::Begin();
     QApplication app(qtArgc, argv);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QString display = DisplayOf(QGuiApplication::platformName(), {});
@@ -210,7 +201,7 @@ int main(int argc, char** argv) {
                                       .arg(kLeastDepth));
         return 1;
     }
-    held.Release();
+    HeldStart::Release();
     // The loop ends with the main window, not with the last window closed:
     // a dialog may close before the main window is first shown.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -29,18 +29,14 @@ struct RECT {
     int bottom = 0;
 };
 
+// clang-format off
 constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(COLORREF c) {
-    return static_cast<int>(c & 0xFF);
-}
-constexpr int GetGValue(COLORREF c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int GetBValue(COLORREF c) {
-    return static_cast<int>((c >> 16) & 0xFF);
-}
+constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
+constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
+// clang-format on
 
 // Dialog results and the ids of the standard buttons.
 inline constexpr int IDOK = 1;
@@ -88,26 +84,23 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
+// clang-format off
 #define DECLARE_MESSAGE_MAP()                                                                      \
 protected:                                                                                         \
     static const AFX_MSGMAP* GetThisMessageMap();                                                  \
     const AFX_MSGMAP* GetMessageMap() const override;
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
-    const AFX_MSGMAP* theClass::GetMessageMap() const {                                            \
-        return GetThisMessageMap();                                                                \
-    }                                                                                              \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
     const AFX_MSGMAP* theClass::GetThisMessageMap() {                                              \
         using ThisClass = theClass;                                                                \
         using TheBaseClass = baseClass;                                                            \
         static const AFX_MSGMAP_ENTRY entries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    { 0, 0, nullptr, nullptr }                                                                     \
-    }                                                                                              \
-    ;                                                                                              \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, entries};              \
-    return &messageMap;                                                                            \
+        {0, 0, nullptr, nullptr}};                                                                 \
+        static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, entries};          \
+        return &messageMap;                                                                        \
     }
 
 #define ON_WM_PAINT() {WM_PAINT, 0, static_cast<AFX_PMSG>(&ThisClass::OnPaint), nullptr},
@@ -118,3 +111,4 @@ protected:                                                                      
 // A press of the button with the given id.
 #define ON_BN_CLICKED(id, memberFxn)                                                               \
     {WM_COMMAND, (id), static_cast<AFX_PMSG>(&ThisClass::memberFxn), nullptr},
+// clang-format on

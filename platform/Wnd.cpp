@@ -24,8 +24,7 @@ constexpr const char* kOwnerProperty = "dorvanexWnd";
 
 // Where the window system does not report its frame, a frame of this size is
 // assumed around the client area.
-constexpr int kBorder = 8;
-constexpr int kCaption = 31;
+constexpr int kBorder = 8, kCaption = 31;
 
 // The standard application icon: a plain window glyph of 32 x 32 pixels,
 // drawn here rather than looked up in the desktop's icon theme, which would
@@ -53,16 +52,14 @@ public:
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
         const auto* event = static_cast<const xcb_destroy_notify_event_t*>(message);
-        if (eventType != "xcb_generic_event_t" ||
-            (event->response_type & ~0x80) != XCB_DESTROY_NOTIFY) {
-            return false;
-        }
-        const xcb_window_t id = event->window;
-        const QWidget* widget = QWidget::find(id);
+        const QWidget* widget = eventType == "xcb_generic_event_t" &&
+                                        (event->response_type & ~0x80) == XCB_DESTROY_NOTIFY
+                                    ? QWidget::find(event->window)
+                                    : nullptr;
+        // Once Qt is done with the event, as the window's handling may delete
+        // the widget.
         if (widget != nullptr && widget->isWindow() && CWnd::FromWidget(widget) != nullptr) {
-            // Once Qt is done with the event, as the window's handling may
-            // delete the widget.
-            QTimer::singleShot(0, [id] {
+            QTimer::singleShot(0, [id = event->window] {
                 if (CWnd* wnd = CWnd::FromWidget(QWidget::find(id))) {
                     wnd->OnWindowLost();
                 }
@@ -165,15 +162,12 @@ private:
     // the whole window has the asked-for outer size. The user's later
     // resizing is left alone.
     void FitOuterSize() {
-        if (m_outerSize.isEmpty() || windowHandle() == nullptr) {
-            return;
+        const QMargins frame =
+            windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+        if (!m_outerSize.isEmpty() && !frame.isNull()) {
+            resize(m_outerSize.shrunkBy(frame).expandedTo({1, 1}));
+            m_outerSize = QSize();
         }
-        const QMargins frame = windowHandle()->frameMargins();
-        if (frame.isNull()) {
-            return;
-        }
-        resize(m_outerSize.shrunkBy(frame).expandedTo({1, 1}));
-        m_outerSize = QSize();
     }
 
     QSize m_outerSize; // empty once fitted
@@ -325,14 +319,6 @@ void CFrameWnd::BeginPaint() {
     for (const QRect& r : m_rgnPaint) {
         painter.fillRect(r, ToQColor(m_class.background));
     }
-}
-
-LRESULT CFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) {
-        CPaintDC dc(this);
-        return 0;
-    }
-    return CWnd::DefWindowProc(message, wParam, lParam);
 }
 
 void CFrameWnd::PostNcDestroy() {

@@ -109,9 +109,6 @@ public:
     BOOL Create(const WNDCLASS& wndClass, const std::string& windowName, const RECT& rect);
 
 protected:
-    // WM_PAINT that no table handles still begins and ends a paint, so the
-    // background is erased.
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // A frame window deletes itself once destroyed (so it must be created
     // with new); destroying the main window ends the message loop.
     void PostNcDestroy() override;
