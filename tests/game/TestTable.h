@@ -9,7 +9,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 // A game table without a window: counts repaint requests and lets a test
 // force the faces of the dice.

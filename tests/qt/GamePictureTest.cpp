@@ -12,7 +12,6 @@
 #include "tests/support/Table.h"
 
 #include <QCoreApplication>
-#include <QFont>
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 
