@@ -89,6 +89,10 @@ CDC::CDC(CWnd* pWnd, bool bClipToPaint)
     : m_pFrame(dynamic_cast<CFrameWnd*>(pWnd)), m_bClipToPaint(bClipToPaint),
       m_pFont(static_cast<CFont*>(GetStockObject(SYSTEM_FONT))),
       m_pBrush(static_cast<CBrush*>(GetStockObject(WHITE_BRUSH))) {
+    // A paint context begins the repaint.
+    if (bClipToPaint && m_pFrame != nullptr) {
+        m_pFrame->BeginPaint();
+    }
 }
 
 int CDC::SetBkMode(int nBkMode) {
@@ -167,10 +171,4 @@ BOOL CDC::TextOut(int x, int y, const std::string& text) {
     painter.setPen(ToQColor(m_crText));
     painter.drawText(QPoint(x, y + metrics.ascent()), string);
     return TRUE;
-}
-
-CPaintDC::CPaintDC(CWnd* pWnd) : CDC(pWnd, true) {
-    if (m_pFrame != nullptr) {
-        m_pFrame->BeginPaint();
-    }
 }

@@ -118,13 +118,12 @@ public:
 protected:
     CDC(CWnd* pWnd, bool bClipToPaint);
 
-    CFrameWnd* m_pFrame;
-
 private:
     // Begins painting on the window, clipped as the context is; false when
     // nothing can be drawn: no frame window, or no repaint going on.
     bool BeginPainter(QPainter& painter) const;
 
+    CFrameWnd* m_pFrame;
     bool m_bClipToPaint;
     COLORREF m_crText = RGB(0, 0, 0);
     COLORREF m_crBk = RGB(255, 255, 255);
@@ -137,7 +136,7 @@ private:
 // with the window's background) and is clipped to that area.
 class CPaintDC : public CDC {
 public:
-    explicit CPaintDC(CWnd* pWnd);
+    explicit CPaintDC(CWnd* pWnd) : CDC(pWnd, true) {}
 };
 
 // A context covering the window's whole client area, unclipped, for drawing

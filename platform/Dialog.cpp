@@ -131,12 +131,6 @@ CDialog::CDialog(const DialogTemplate& tmpl, CWnd* pParentWnd)
     : m_template(tmpl), m_pParentWnd(pParentWnd) {
 }
 
-// The controls' windows go first; the dialog widget they live in goes with
-// the base class.
-CDialog::~CDialog() {
-    m_items.clear();
-}
-
 int CDialog::DoModal() {
     // One run at a time: a second run while the first one's window exists
     // would leave that window without an owner.

@@ -49,10 +49,7 @@ struct DialogItem {
     int nID;
     DialogItemKind kind;
     const char* pszText; // UTF-8
-    int x;
-    int y;
-    int cx;
-    int cy;
+    int x, y, cx, cy;
     UINT style;
     bool bEnabled; // enabled when the dialog is created
 };
@@ -62,8 +59,7 @@ struct DialogTemplate {
     const char* pszCaption; // UTF-8
     const char* pszFontFace;
     int nPointSize;
-    int cx; // client area, in dialog units
-    int cy;
+    int cx, cy;                        // client area, in dialog units
     std::span<const DialogItem> items; // also the tab order
 };
 
@@ -74,7 +70,6 @@ public:
     // The template must outlive the dialog. pParentWnd is the owner, which
     // may be null or hidden; it is disabled while the dialog runs.
     explicit CDialog(const DialogTemplate& tmpl, CWnd* pParentWnd = nullptr);
-    ~CDialog() override;
 
     // Creates the dialog, shows it centred on the screen, never larger than
     // the screen's available area, and runs it until EndDialog. Then calls
@@ -119,6 +114,8 @@ private:
 
     const DialogTemplate& m_template;
     CWnd* m_pParentWnd;
+    // The controls' windows; as members they go before the dialog widget
+    // they live in, which goes with the base class.
     std::map<int, std::unique_ptr<CWnd>> m_items;
     QEventLoop* m_pModalLoop = nullptr;
     bool m_bEnded = false;

@@ -18,15 +18,11 @@ inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;
 
 struct POINT {
-    int x = 0;
-    int y = 0;
+    int x = 0, y = 0;
 };
 
 struct RECT {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
+    int left = 0, top = 0, right = 0, bottom = 0;
 };
 
 // clang-format off

@@ -115,7 +115,6 @@ protected:
 
 private:
     friend class CDC;
-    friend class CPaintDC;
     friend class CFrameHost;
 
     // Erases the area being repainted with the class background, once per repaint.
