@@ -1,12 +1,13 @@
-// The floor of the start-up figures: a bare Qt window of the game window's
+// The floors of the start-up figures: a bare Qt window of the game window's
 // client size. Reports when it is shown and when its first picture is on
 // screen, then its peak resident memory, and quits. Each option makes
 // another floor (bench/README.md says what each one separates):
 //   --text    the window draws one line of text;
 //   --faces   the window draws one line in each of the game's three faces;
 //   --dialog  a plain dialog with the player-entry dialog's kinds of
-//             controls comes first and is destroyed once on screen; then the
-//             window draws one line in each of the game window's two faces.
+//             controls comes first, reported once on screen as the game
+//             reports its dialog, and is then destroyed; then the window
+//             draws one line in each of the game window's two faces.
 
 #include "bench/StartupTrace.h"
 
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
     // Owned by the application.
     new bench::StartupTrace([&](QWindow* shown) {
         if (dialog != nullptr && shown == dialog->windowHandle()) {
+            bench::Report("dialog-shown", bench::MonotonicNs());
             QTimer::singleShot(0, [&] {
                 dialog.reset();
                 window.show();
