@@ -138,10 +138,8 @@ int CDialog::DoModal() {
         return IDCANCEL;
     }
     CreateDialogWindow();
-    const bool bDisableOwner = m_pParentWnd != nullptr && m_pParentWnd->IsWindowEnabled();
-    if (bDisableOwner) {
-        m_pParentWnd->EnableWindow(FALSE);
-    }
+    // An owner that was disabled already stays so afterwards.
+    const bool bDisableOwner = m_pParentWnd != nullptr && !m_pParentWnd->EnableWindow(FALSE);
     m_bEnded = false;
     m_nModalResult = IDCANCEL;
 
@@ -294,8 +292,7 @@ void CDialog::SetClientSize(const QSize& size) {
 // otherwise take a surface of gigabytes that could never be seen whole.
 void CDialog::PlaceOnScreen() {
     QWidget* dialog = GetWidget();
-    const QScreen* screen =
-        dialog->screen() != nullptr ? dialog->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = dialog->screen();
     if (screen == nullptr) {
         return;
     }

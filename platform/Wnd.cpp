@@ -278,10 +278,6 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
     return wasDisabled;
 }
 
-BOOL CWnd::IsWindowEnabled() const {
-    return m_pWidget != nullptr && m_pWidget->isEnabled() ? TRUE : FALSE;
-}
-
 BOOL CFrameWnd::Create(const WNDCLASS& wndClass, const std::string& windowName, const RECT& rect) {
     if (GetWidget() != nullptr) {
         return FALSE;

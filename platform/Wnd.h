@@ -54,7 +54,6 @@ public:
     BOOL ShowWindow(int nCmdShow);
     // Returns whether the window was disabled.
     BOOL EnableWindow(BOOL bEnable = TRUE);
-    BOOL IsWindowEnabled() const;
 
     // The widget behind the window, or null when there is none.
     QWidget* GetWidget() const { return m_pWidget; }

@@ -58,7 +58,7 @@ TEST_F(GameFrameTest, StartUpAsksForPlayersBeforeTheWindowIsShown) {
     EXPECT_TRUE(seen.frameHidden);
     EXPECT_TRUE(seen.frameDisabled);
     EXPECT_TRUE(frame->GetWidget()->isVisible());
-    EXPECT_TRUE(frame->IsWindowEnabled());
+    EXPECT_TRUE(frame->GetWidget()->isEnabled());
     EXPECT_EQ(support::Players(*frame), 1);
     EXPECT_EQ(frame->GetName(0), "Ann");
     // The name the installed menu entry and icon go by.

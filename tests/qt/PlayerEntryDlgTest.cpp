@@ -238,12 +238,12 @@ TEST(PlayerEntryDlg, OwnerIsDisabledOnlyWhileTheDialogRuns) {
     CPlayerEntryDlg dlg(&owner);
     BOOL enabledDuringRun = TRUE;
     const int result = RunScripted(dlg, [&] {
-        enabledDuringRun = owner.IsWindowEnabled();
+        enabledDuringRun = owner.GetWidget()->isEnabled();
         QTest::keyClick(dlg.GetWidget(), Qt::Key_Escape);
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_FALSE(enabledDuringRun);
-    EXPECT_TRUE(owner.IsWindowEnabled());
+    EXPECT_TRUE(owner.GetWidget()->isEnabled());
 }
 
 TEST(PlayerEntryDlg, OwnerDisabledBeforeStaysDisabled) {
@@ -251,7 +251,7 @@ TEST(PlayerEntryDlg, OwnerDisabledBeforeStaysDisabled) {
     owner.EnableWindow(FALSE);
     CPlayerEntryDlg dlg(&owner);
     RunSteps(dlg, {Escape()});
-    EXPECT_FALSE(owner.IsWindowEnabled());
+    EXPECT_FALSE(owner.GetWidget()->isEnabled());
 }
 
 } // namespace
