@@ -95,13 +95,6 @@ CDC::CDC(CWnd* pWnd, bool bClipToPaint)
     }
 }
 
-int CDC::SetBkMode(int nBkMode) {
-    if (nBkMode != OPAQUE && nBkMode != TRANSPARENT) {
-        return 0;
-    }
-    return std::exchange(m_nBkMode, nBkMode);
-}
-
 CGdiObject* CDC::SelectStockObject(int nIndex) {
     CGdiObject* pObject = GetStockObject(nIndex);
     if (auto* pFont = dynamic_cast<CFont*>(pObject)) {

@@ -94,7 +94,9 @@ public:
     // returns 0.
     COLORREF SetTextColor(COLORREF crColor) { return std::exchange(m_crText, crColor); }
     COLORREF SetBkColor(COLORREF crColor) { return std::exchange(m_crBk, crColor); }
-    int SetBkMode(int nBkMode);
+    int SetBkMode(int nBkMode) {
+        return nBkMode == OPAQUE || nBkMode == TRANSPARENT ? std::exchange(m_nBkMode, nBkMode) : 0;
+    }
 
     // Each returns the previously selected object; null selects nothing and
     // returns null. The object must outlive its selection.

@@ -81,11 +81,19 @@ public:
     }
 
 protected:
+    // Until the window system reports its frame, the client size assumes a
+    // standard border and caption; once it does, the client area is sized so
+    // the whole window has the asked-for outer size. The user's later
+    // resizing is left alone.
     bool event(QEvent* event) override {
         const QEvent::Type type = event->type();
-        if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize ||
-            type == QEvent::WindowActivate) {
-            FitOuterSize();
+        const QMargins frame =
+            windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+        if ((type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize ||
+             type == QEvent::WindowActivate) &&
+            !m_outerSize.isEmpty() && !frame.isNull()) {
+            resize(m_outerSize.shrunkBy(frame).expandedTo({1, 1}));
+            m_outerSize = QSize();
         }
         // No window system need hold a window to the sizes it may take (a
         // bare X server holds none, and a window manager may pass on any
@@ -155,19 +163,6 @@ private:
         pFrame->SendMessage(message, 0,
                             MakePointLParam(static_cast<int>(std::floor(pos.x())),
                                             static_cast<int>(std::floor(pos.y()))));
-    }
-
-    // Until the window system reports its frame, the client size assumes a
-    // standard border and caption; once it does, the client area is sized so
-    // the whole window has the asked-for outer size. The user's later
-    // resizing is left alone.
-    void FitOuterSize() {
-        const QMargins frame =
-            windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-        if (!m_outerSize.isEmpty() && !frame.isNull()) {
-            resize(m_outerSize.shrunkBy(frame).expandedTo({1, 1}));
-            m_outerSize = QSize();
-        }
     }
 
     QSize m_outerSize; // empty once fitted
@@ -259,10 +254,8 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
         return FALSE;
     }
     const BOOL wasVisible = m_pWidget->isVisible() ? TRUE : FALSE;
-    if (nCmdShow == SW_HIDE) {
-        m_pWidget->hide();
-    } else {
-        m_pWidget->show();
+    m_pWidget->setVisible(nCmdShow != SW_HIDE);
+    if (nCmdShow != SW_HIDE) {
         m_pWidget->raise();
         m_pWidget->activateWindow();
     }
