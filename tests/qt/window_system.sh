@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program where the window system lets it down:
-# - with no display it can open, it says which on one line of standard error
-#   and ends with status 1 (no abort);
+# - with no display it can open, or a platform that does not exist or a
+#   Wayland connection that is no connection, it says which on one line of
+#   standard error and ends with status 1 (no abort);
 # - with a Wayland display that is not there but an X display that is, it
 #   starts on X, as Qt chooses;
 # - when another X client destroys the player-entry dialog, the dialog counts
@@ -61,6 +62,9 @@ run_without_display "neither" "\"wayland-0\", nor the X display \":$unused\"" \
     XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$work/runtime" DISPLAY=":$unused"
 run_without_display "platforms with arguments" "\"wayland-0\", nor the X display \":$unused\"" \
     QT_QPA_PLATFORM=":Wayland:arg;xcb" XDG_RUNTIME_DIR="$work/runtime" DISPLAY=":$unused"
+run_without_display "no such platform" "the platform \"bogus\"" QT_QPA_PLATFORM=bogus
+run_without_display "a bad handed-over Wayland connection" "WAYLAND_SOCKET (\"abc\")" \
+    QT_QPA_PLATFORM=wayland WAYLAND_SOCKET=abc XDG_RUNTIME_DIR="$work/runtime"
 
 start_xserver "$work"
 
