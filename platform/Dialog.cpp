@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
