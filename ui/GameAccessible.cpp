@@ -256,15 +256,6 @@ public:
         const auto found = std::find(shown.begin(), shown.end(), pChild);
         return found != shown.end() ? static_cast<int>(found - shown.begin()) : -1;
     }
-    // x and y on the screen, as for rect().
-    QAccessibleInterface* childAt(int x, int y) const override {
-        for (CPartAccessible* part : Shown()) {
-            if (part->rect().contains(x, y)) {
-                return part;
-            }
-        }
-        return nullptr;
-    }
     QAccessibleInterface* focusChild() const override { return nullptr; }
 
     // The changes are reported once control is back in the event loop, when
